@@ -1,0 +1,51 @@
+#include "tabout.h"
+
+#include "programicon.h"
+#include "ui_tabout.h"
+#include "uifonts.h"
+
+#include <QKeyEvent>
+#include <QPixmap>
+#include <QScreen>
+
+TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui::TAboutBox>())
+{
+    ui->setupUi(this);
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    setFont(ProportionalFont(WindowFontPixels));
+    setFixedSize(264, 165);
+    // An icon is drawn at its own size, never stretched to its area.
+    ui->ProgramIcon->setPixmap(QPixmap::fromImage(ProgramIconImage()));
+    connect(ui->OKButton, &QPushButton::clicked, this, [this] { done(OkResult); });
+}
+
+TAboutBox::~TAboutBox() = default;
+
+void TAboutBox::reject()
+{
+    // Only the close box gets here: Escape is swallowed below.
+    done(CloseBoxResult);
+}
+
+void TAboutBox::showEvent(QShowEvent *event)
+{
+    if (!std::exchange(m_placed, true)) {
+        const QRect screen = this->screen()->geometry();
+        const QSize outer = frameGeometry().size();
+        move(screen.x() + std::max((screen.width() - outer.width()) / 2, 0),
+             screen.y() + std::max((screen.height() - outer.height()) / 2, 0));
+    }
+    QDialog::showEvent(event);
+    ui->OKButton->setFocus();
+}
+
+void TAboutBox::keyPressEvent(QKeyEvent *event)
+{
+    // The dialog has no cancel button, so Escape does not close it.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}

@@ -1,0 +1,48 @@
+// Start-up and shut-down: the application object, the main window (whose
+// start-up handler paints the default scheme), then the hidden About dialog,
+// then the event loop until the main window is closed. Nothing is read from
+// the command line and nothing is saved.
+
+#include "programicon.h"
+#include "tabout.h"
+#include "tcmaptool.h"
+#include "uifonts.h"
+
+#include <QApplication>
+#include <QProxyStyle>
+
+namespace {
+
+// Hints show once the pointer has rested for half a second.
+class HintTimingStyle final : public QProxyStyle
+{
+public:
+    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                  QStyleHintReturn *returnData) const override
+    {
+        if (hint == SH_ToolTip_WakeUpDelay)
+            return 500;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    // The name the desktop lists the program under; the main window keeps its
+    // own caption (so no display name, which Qt would append to it).
+    QApplication::setApplicationName(QStringLiteral("Tintwright"));
+    QApplication::setApplicationVersion(QStringLiteral(TINTWRIGHT_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral("tintwright"));
+    QApplication::setWindowIcon(ProgramIcon());
+    QApplication::setFont(ProportionalFont(WindowFontPixels));
+    QApplication::setStyle(new HintTimingStyle);
+
+    TCMapTool CMapTool;
+    TAboutBox AboutBox;
+    CMapTool.setAboutBox(&AboutBox);
+    CMapTool.show();
+    return application.exec();
+}

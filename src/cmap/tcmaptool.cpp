@@ -1,0 +1,349 @@
+#include "tcmaptool.h"
+
+#include "clipboardwriter.h"
+#include "colorbridge.h"
+#include "colortables.h"
+#include "errordisplay.h"
+#include "tabout.h"
+#include "ui_tcmaptool.h"
+#include "uifonts.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <stdexcept>
+
+using namespace cSpace;
+
+namespace {
+
+// The status text while the rule is edited; it has no caption of its own.
+const QString ruleElementName = QStringLiteral("分割線");
+
+// Raised when the copy command cannot take over the clipboard.
+const char clipboardError[] = "クリップボードを開くことができません";
+
+QString decimal(int value)
+{
+    return QString::number(value);
+}
+
+} // namespace
+
+TCMapTool::TCMapTool(QWidget *parent)
+    : QMainWindow(parent), ui(std::make_unique<Ui::TCMapTool>()),
+      m_clipboard(std::make_unique<SystemClipboard>())
+{
+    ui->setupUi(this);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    applyFonts();
+    raiseWindowedControls();
+    ui->BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    ui->BitBtn1->setIconSize(QSize(18, 18));
+
+    // The tag type group takes its place in the focus chain between the two
+    // buttons, at its selected item.
+    QWidget::setTabOrder(ui->Button3, ui->MakeType->button(0));
+    for (int item = 1; item < TagTypeCount; ++item)
+        QWidget::setTabOrder(ui->MakeType->button(item - 1), ui->MakeType->button(item));
+    QWidget::setTabOrder(ui->MakeType->button(TagTypeCount - 1), ui->BitBtn1);
+
+    // The client area keeps its designed size below the menu bar.
+    ui->ClientArea->setFixedSize(518, 334);
+    setFixedSize(518, 334 + menuBar()->sizeHint().height());
+    move(347, 127);
+
+    FormCreate();
+    bindEvents();
+    ui->BarR->setFocus();
+}
+
+TCMapTool::~TCMapTool() = default;
+
+void TCMapTool::setClipboard(std::unique_ptr<ClipboardWriter> clipboard)
+{
+    m_clipboard = std::move(clipboard);
+}
+
+SchemeColors TCMapTool::schemeColors() const
+{
+    return {ui->P_Back->color(),  ui->P_Text->color(),  ui->P_Link->color(), ui->P_Visit->color(),
+            ui->P_Click->color(), ui->P_Table->color(), ui->P_Line->color()};
+}
+
+void TCMapTool::bindEvents()
+{
+    for (ClickableControl *control : std::initializer_list<ClickableControl *>{
+             ui->C_Back, ui->C_Text, ui->C_Link, ui->C_Visit, ui->C_Click, ui->P_Back, ui->P_Text,
+             ui->P_Link, ui->P_Visit, ui->P_Click, ui->P_Table, ui->TableColor, ui->P_Line}) {
+        connect(control, &ClickableControl::clicked, this,
+                Guarded([this, control] { ItemSelect(control); }));
+    }
+    for (SliderBar *bar : {ui->BarR, ui->BarG, ui->BarB})
+        connect(bar, &SliderBar::valueChanged, this, Guarded([this, bar] { RGBChange(bar); }));
+    for (SliderBar *bar : {ui->BarH, ui->BarS, ui->BarL})
+        connect(bar, &SliderBar::valueChanged, this, Guarded([this, bar] { HSLChange(bar); }));
+
+    connect(ui->ColorCube, &ColorGrid::clicked, this, Guarded([this] { ColorCubeClick(); }));
+    connect(ui->ColorCube, &ColorGrid::drawCell, this, &TCMapTool::ColorCubeDrawCell);
+    connect(ui->ColorList, &NamedColorCombo::userChanged, this,
+            Guarded([this] { ColorListChange(); }));
+    connect(ui->ColorList, &NamedColorCombo::drawItem, this, &TCMapTool::ColorListDrawItem);
+    connect(ui->MakeType, &RadioGroup::clicked, this, Guarded([this] { MakeTypeClick(); }));
+    connect(ui->Button3, &QPushButton::clicked, this, Guarded([this] { Copy1Click(); }));
+    connect(ui->Copy1, &QAction::triggered, this, Guarded([this] { Copy1Click(); }));
+    connect(ui->Exit2, &QAction::triggered, this, Guarded([this] { Exit2Click(); }));
+    connect(ui->About1, &QAction::triggered, this, Guarded([this] { About1Click(); }));
+    // The close button acts by its kind alone: it closes the window.
+    connect(ui->BitBtn1, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void TCMapTool::applyFonts()
+{
+    setFont(ProportionalFont(WindowFontPixels));
+    for (QWidget *caption : {ui->C_Back, ui->C_Text, ui->C_Link, ui->C_Visit, ui->C_Click})
+        caption->setFont(ProportionalFont(15));
+    ui->HexName->setFont(FixedPitchFont(17));
+    ui->ColorList->setFont(ProportionalFont(13));
+}
+
+void TCMapTool::raiseWindowedControls()
+{
+    // Labels and the bevel frame are drawn on their parent; every other
+    // control lies above them where they overlap (each swatch over the left
+    // end of its caption, the named list over the right of the hex readout).
+    for (QWidget *control : ui->ClientArea->findChildren<QWidget *>()) {
+        if (!qobject_cast<OpaqueLabel *>(control) && control != ui->Bevel1)
+            control->raise();
+    }
+}
+
+// Start-up: paint the default scheme into every element's previews, select
+// the background, then fill the named list. The list is filled last, so it
+// starts with nothing selected even though the background is a named colour.
+void TCMapTool::FormCreate()
+{
+    for (int element = 0; element < SchemeElementCount; ++element) {
+        m_currentColor = DefaultScheme[std::size_t(element)];
+        m_currentElement = element;
+        applyElementColor();
+    }
+    ItemSelect(ui->P_Back);
+    for (const NamedColor &entry : NamedColors())
+        ui->ColorList->addColorItem(
+            QString::fromLatin1(entry.name.data(), qsizetype(entry.name.size())), entry.color);
+}
+
+void TCMapTool::ItemSelect(QObject *sender)
+{
+    const std::array<BevelPanel *, 6> markable = {ui->P_Back,  ui->P_Text,  ui->P_Link,
+                                                  ui->P_Visit, ui->P_Click, ui->P_Table};
+    for (BevelPanel *swatch : markable)
+        swatch->setBevelInner(BevelPanel::None);
+
+    const auto *control = qobject_cast<const ClickableControl *>(sender);
+    m_currentElement = control ? control->tag() : ElementBackground;
+
+    const QString elementNames[] = {
+        ui->C_Back->text(),  ui->C_Text->text(),        ui->C_Link->text(), ui->C_Visit->text(),
+        ui->C_Click->text(), ui->TableColor->caption(), ruleElementName};
+    if (m_currentElement >= 0 && m_currentElement < SchemeElementCount) {
+        m_currentColor = schemeColors()[std::size_t(m_currentElement)];
+        ui->MsgPanel->setCaption(elementNames[m_currentElement]);
+        if (m_currentElement != ElementRule)
+            markable[std::size_t(m_currentElement)]->setBevelInner(BevelPanel::Lowered);
+    }
+    takeColor(m_currentColor);
+}
+
+void TCMapTool::RGBChange(SliderBar *sender)
+{
+    NumberField *const fields[] = {ui->ColR, ui->ColG, ui->ColB};
+    if (sender->tag() >= 0 && sender->tag() < 3)
+        fields[sender->tag()]->setText(decimal(sender->value()));
+    setHslBars(RgbToHsl(MakeColor(ui->BarR->value(), ui->BarG->value(), ui->BarB->value())));
+    updateFromRgbBars();
+}
+
+void TCMapTool::HSLChange(SliderBar *sender)
+{
+    NumberField *const fields[] = {ui->ColH, ui->ColS, ui->ColL};
+    if (sender->tag() >= 4 && sender->tag() < 7)
+        fields[sender->tag() - 4]->setText(decimal(sender->value()));
+    // The HSL bars keep exactly what the user set, even where converting the
+    // resulting colour back would give other values.
+    setRgbBars(HslToRgb(MakeHsl(ui->BarH->value(), ui->BarS->value(), ui->BarL->value())));
+    updateFromRgbBars();
+}
+
+void TCMapTool::ColorCubeDrawCell(QPainter *painter, int column, int row, const QRect &rect)
+{
+    painter->fillRect(rect, ToQColor(CubeCellColor(column, row, ui->ColorCube->columnCount())));
+}
+
+void TCMapTool::ColorCubeClick()
+{
+    takeColor(CubeCellColor(ui->ColorCube->currentColumn(), ui->ColorCube->currentRow(),
+                            ui->ColorCube->columnCount()));
+}
+
+// One entry: a swatch of the entry's colour 12 pixels wide, flush left, and
+// the name right after it on the prepared background (the highlight, for the
+// selected entry, so only the name shows it).
+void TCMapTool::ColorListDrawItem(QPainter *painter, int index, const QRect &rect, QStyle::State)
+{
+    constexpr int swatchWidth = 12;
+    const QRect swatch(rect.left(), rect.top(), swatchWidth, rect.height());
+    const QRect name = rect.adjusted(swatchWidth, 0, 0, 0);
+    painter->fillRect(swatch, ToQColor(ui->ColorList->itemColor(index)));
+    painter->fillRect(name, painter->brush());
+    painter->drawText(name, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+                      ui->ColorList->itemText(index));
+}
+
+void TCMapTool::ColorListChange()
+{
+    takeColor(ui->ColorList->itemColor(ui->ColorList->currentIndex()));
+}
+
+void TCMapTool::Copy1Click()
+{
+    // The text is complete before the clipboard is touched, and the clipboard
+    // is replaced in one step, so a failed copy never costs the user what the
+    // clipboard held.
+    const QString text = TagText(ui->MakeType->itemIndex(), schemeColors());
+    if (text.isEmpty())
+        return;
+    if (!m_clipboard->replaceText(text))
+        throw std::runtime_error(clipboardError);
+}
+
+void TCMapTool::MakeTypeClick()
+{
+    ui->MakeType->setShowHint(false);
+    switch (TagType(ui->MakeType->itemIndex())) {
+    case TagType::Font:
+    case TagType::ColorAttribute:
+        ItemSelect(ui->P_Text);
+        break;
+    case TagType::Rule:
+        ItemSelect(ui->P_Line);
+        // The rule's colour attribute is understood by newer browsers only.
+        ui->MakeType->setShowHint(true);
+        break;
+    case TagType::TableCell:
+        ItemSelect(ui->P_Table);
+        break;
+    case TagType::BackgroundAttribute:
+        ItemSelect(ui->P_Back);
+        break;
+    case TagType::Body:
+    case TagType::Hex:
+        break;
+    }
+}
+
+void TCMapTool::About1Click()
+{
+    if (m_aboutBox)
+        m_aboutBox->exec();
+}
+
+void TCMapTool::Exit2Click()
+{
+    close();
+}
+
+void TCMapTool::applyElementColor()
+{
+    const TColor color = m_currentColor;
+    switch (m_currentElement) {
+    case ElementBackground:
+        ui->BackColor->setColor(color);
+        ui->C_Back->setFontColor(InverseColor(color)); // stays readable on the background
+        ui->P_Back->setColor(color);
+        break;
+    case ElementText:
+        ui->C_Text->setFontColor(color);
+        ui->TableColor->setFontColor(color);
+        ui->P_Text->setColor(color);
+        break;
+    case ElementLink:
+        ui->C_Link->setFontColor(color);
+        ui->P_Link->setColor(color);
+        break;
+    case ElementVisitedLink:
+        ui->C_Visit->setFontColor(color);
+        ui->P_Visit->setColor(color);
+        break;
+    case ElementClickedLink:
+        ui->C_Click->setFontColor(color);
+        ui->P_Click->setColor(color);
+        break;
+    case ElementTable:
+        ui->TableColor->setColor(color);
+        ui->P_Table->setColor(color);
+        break;
+    case ElementRule:
+        ui->P_Line->setColor(color);
+        break;
+    default:
+        break;
+    }
+}
+
+void TCMapTool::setRgbBars(TColor color)
+{
+    const QSignalBlocker silenceRed(ui->BarR);
+    const QSignalBlocker silenceGreen(ui->BarG);
+    const QSignalBlocker silenceBlue(ui->BarB);
+    ui->BarB->setValue(BlueOf(color));
+    ui->BarG->setValue(GreenOf(color));
+    ui->BarR->setValue(RedOf(color));
+    ui->ColR->setText(decimal(ui->BarR->value()));
+    ui->ColG->setText(decimal(ui->BarG->value()));
+    ui->ColB->setText(decimal(ui->BarB->value()));
+}
+
+void TCMapTool::setHslBars(PackedHsl hsl)
+{
+    const QSignalBlocker silenceHue(ui->BarH);
+    const QSignalBlocker silenceSaturation(ui->BarS);
+    const QSignalBlocker silenceLightness(ui->BarL);
+    ui->BarH->setValue(HueOf(hsl));
+    ui->BarS->setValue(SaturationOf(hsl));
+    ui->BarL->setValue(LightnessOf(hsl));
+    ui->ColH->setText(decimal(ui->BarH->value()));
+    ui->ColS->setText(decimal(ui->BarS->value()));
+    ui->ColL->setText(decimal(ui->BarL->value()));
+}
+
+void TCMapTool::updateFromRgbBars()
+{
+    ui->DispR->setColor(MakeColor(ui->BarR->value(), 0, 0));
+    ui->DispG->setColor(MakeColor(0, ui->BarG->value(), 0));
+    ui->DispB->setColor(MakeColor(0, 0, ui->BarB->value()));
+    m_currentColor = ui->DispR->color() | ui->DispG->color() | ui->DispB->color();
+    ui->HexName->setText(QStringLiteral("COLOR = #") +
+                         QString::fromLatin1(HtmlHex(m_currentColor)));
+    applyElementColor();
+    selectNamedColor(m_currentColor);
+}
+
+void TCMapTool::selectNamedColor(TColor color)
+{
+    ui->ColorList->selectSilently(ui->ColorList->findColor(color));
+}
+
+// Makes a colour picked from the grid, the list or an element the current
+// colour, and shows it everywhere.
+void TCMapTool::takeColor(TColor color)
+{
+    m_currentColor = color;
+    setRgbBars(color);
+    setHslBars(RgbToHsl(color));
+    updateFromRgbBars();
+}

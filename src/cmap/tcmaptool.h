@@ -1,0 +1,81 @@
+#pragma once
+
+// The main window, the whole working surface of Tintwright.
+//
+// The form (tcmaptool.ui) holds every control with its name, geometry, Tag
+// and caption; this class holds the behaviour. Each user action runs one
+// handler (bound in bindEvents(), the window's table of bindings). Every way
+// of choosing a colour ends in the same sequence: set the RGB bars, set the
+// HSL bars, then rebuild the current colour from the RGB bars and publish it
+// to the channel squares, the hex readout, the current element's previews
+// and the named list. Bars and lists set from code are silenced, so no
+// handler ever re-enters another. The seven scheme colours live only in the
+// swatch panels; the window's own state is the current colour and element.
+
+#include "cspace.h"
+#include "tagtext.h"
+
+#include <QMainWindow>
+#include <QStyle>
+
+#include <memory>
+
+class ClipboardWriter;
+class SliderBar;
+class TAboutBox;
+class QPainter;
+
+namespace Ui {
+class TCMapTool;
+}
+
+class TCMapTool final : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit TCMapTool(QWidget *parent = nullptr);
+    ~TCMapTool() override;
+
+    // The dialog Help -> About shows; it is created after this window.
+    void setAboutBox(TAboutBox *aboutBox) { m_aboutBox = aboutBox; }
+    void setClipboard(std::unique_ptr<ClipboardWriter> clipboard);
+
+    cSpace::TColor currentColor() const { return m_currentColor; }
+    int currentElement() const { return m_currentElement; }
+    // The seven scheme colours as the swatches hold them.
+    SchemeColors schemeColors() const;
+
+private:
+    // Event handlers.
+    void FormCreate();
+    void ItemSelect(QObject *sender);
+    void RGBChange(SliderBar *sender);
+    void HSLChange(SliderBar *sender);
+    void ColorCubeDrawCell(QPainter *painter, int column, int row, const QRect &rect);
+    void ColorCubeClick();
+    void ColorListDrawItem(QPainter *painter, int index, const QRect &rect, QStyle::State state);
+    void ColorListChange();
+    void Copy1Click();
+    void MakeTypeClick();
+    void About1Click();
+    void Exit2Click();
+
+    // The synchronisation steps the handlers share.
+    void applyElementColor();
+    void setRgbBars(cSpace::TColor color);
+    void setHslBars(cSpace::PackedHsl hsl);
+    void updateFromRgbBars();
+    void selectNamedColor(cSpace::TColor color);
+    void takeColor(cSpace::TColor color);
+
+    void bindEvents();
+    void applyFonts();
+    void raiseWindowedControls();
+
+    std::unique_ptr<Ui::TCMapTool> ui;
+    std::unique_ptr<ClipboardWriter> m_clipboard;
+    TAboutBox *m_aboutBox = nullptr;
+    cSpace::TColor m_currentColor = 0;
+    int m_currentElement = 0;
+};

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "clickablecontrol.h"
+
+// A panel: a rectangle in its colour with an outer and an inner bevel, a
+// border between them, and an optional caption centred in what is left.
+// The window uses it for the page preview, the status line, the colour
+// swatches, the table sample and the rule sample.
+class BevelPanel final : public ClickableControl
+{
+    Q_OBJECT
+    Q_PROPERTY(Bevel bevelOuter READ bevelOuter WRITE setBevelOuter)
+    Q_PROPERTY(Bevel bevelInner READ bevelInner WRITE setBevelInner)
+    Q_PROPERTY(int bevelWidth READ bevelWidth WRITE setBevelWidth)
+    Q_PROPERTY(int borderWidth READ borderWidth WRITE setBorderWidth)
+    Q_PROPERTY(QString caption READ caption WRITE setCaption)
+
+public:
+    enum Bevel
+    {
+        None,
+        Lowered,
+        Raised
+    };
+    Q_ENUM(Bevel)
+
+    explicit BevelPanel(QWidget *parent = nullptr);
+
+    Bevel bevelOuter() const { return m_bevelOuter; }
+    void setBevelOuter(Bevel bevel);
+    Bevel bevelInner() const { return m_bevelInner; }
+    void setBevelInner(Bevel bevel);
+    int bevelWidth() const { return m_bevelWidth; }
+    void setBevelWidth(int width);
+    int borderWidth() const { return m_borderWidth; }
+    void setBorderWidth(int width);
+    QString caption() const { return m_caption; }
+    void setCaption(const QString &caption);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    Bevel m_bevelOuter = Raised;
+    Bevel m_bevelInner = None;
+    int m_bevelWidth = 1;
+    int m_borderWidth = 0;
+    QString m_caption;
+};

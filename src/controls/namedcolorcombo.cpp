@@ -1,0 +1,232 @@
+#include "namedcolorcombo.h"
+
+#include <QAbstractItemDelegate>
+#include <QAbstractItemView>
+#include <QAbstractListModel>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QProxyStyle>
+#include <QStylePainter>
+
+#include <vector>
+
+// The items: a name and a colour each, read by index. Kept in a plain vector
+// so that looking a colour up is a tight scan.
+class NamedColorModel final : public QAbstractListModel
+{
+public:
+    using QAbstractListModel::QAbstractListModel;
+
+    struct Item
+    {
+        QString name;
+        cSpace::TColor color;
+    };
+
+    void append(const QString &name, cSpace::TColor color)
+    {
+        const int row = int(m_items.size());
+        beginInsertRows({}, row, row);
+        m_items.push_back({name, color});
+        endInsertRows();
+    }
+
+    const Item &item(int row) const { return m_items[std::size_t(row)]; }
+
+    int find(cSpace::TColor color) const
+    {
+        for (std::size_t row = 0; row < m_items.size(); ++row)
+            if (m_items[row].color == color)
+                return int(row);
+        return -1;
+    }
+
+    int rowCount(const QModelIndex &parent = {}) const override
+    {
+        return parent.isValid() ? 0 : int(m_items.size());
+    }
+
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        if (!index.isValid() || index.row() >= int(m_items.size()))
+            return {};
+        const Item &entry = item(index.row());
+        switch (role) {
+        case Qt::DisplayRole:
+        case Qt::AccessibleTextRole:
+            return entry.name;
+        case Qt::UserRole:
+            return QVariant::fromValue(entry.color);
+        default:
+            return {};
+        }
+    }
+
+private:
+    std::vector<Item> m_items;
+};
+
+namespace {
+
+// Paints the rows of the dropped list through the combo's drawItem().
+class ItemDelegate final : public QAbstractItemDelegate
+{
+public:
+    explicit ItemDelegate(NamedColorCombo *combo) : QAbstractItemDelegate(combo), m_combo(combo) {}
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override
+    {
+        painter->save();
+        m_combo->prepareItemCanvas(*painter, option.state);
+        Q_EMIT m_combo->drawItem(painter, index.row(), option.rect, option.state);
+        painter->restore();
+        if (option.state & QStyle::State_HasFocus) {
+            QStyleOptionFocusRect focus;
+            focus.initFrom(m_combo);
+            focus.rect = option.rect;
+            m_combo->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, m_combo);
+        }
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &) const override
+    {
+        return {option.rect.width(), m_combo->itemHeight()};
+    }
+
+private:
+    NamedColorCombo *m_combo;
+};
+
+// Fusion shows a non-editable combo's items as a menu that fills the screen
+// and ignores the visible-row count; this asks for a plain scrolling list.
+class ListPopupStyle final : public QProxyStyle
+{
+public:
+    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                  QStyleHintReturn *returnData) const override
+    {
+        if (hint == SH_ComboBox_Popup)
+            return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+bool isNavigationKey(const QKeyEvent *event)
+{
+    if (event->modifiers() & (Qt::AltModifier | Qt::ControlModifier))
+        return false;
+    switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+NamedColorCombo::NamedColorCombo(QWidget *parent)
+    : QComboBox(parent), m_model(new NamedColorModel(this))
+{
+    auto *popupStyle = new ListPopupStyle;
+    popupStyle->setParent(this);
+    setStyle(popupStyle);
+    setModel(m_model);
+    setItemDelegate(new ItemDelegate(this));
+    setMaxVisibleItems(8);
+    view()->installEventFilter(this);
+
+    connect(this, &QComboBox::currentIndexChanged, this, [this] { m_changedSinceReport = true; });
+    connect(this, &QComboBox::activated, this, &NamedColorCombo::reportIfChanged);
+}
+
+NamedColorCombo::~NamedColorCombo() = default;
+
+void NamedColorCombo::addColorItem(const QString &name, cSpace::TColor color)
+{
+    // QComboBox selects the first item added to an empty list; adding items
+    // here never changes the selection.
+    const QSignalBlocker silence(this);
+    const int selected = currentIndex();
+    m_model->append(name, color);
+    setCurrentIndex(selected);
+}
+
+cSpace::TColor NamedColorCombo::itemColor(int index) const
+{
+    return m_model->item(index).color;
+}
+
+int NamedColorCombo::findColor(cSpace::TColor color) const
+{
+    return m_model->find(color);
+}
+
+void NamedColorCombo::selectSilently(int index)
+{
+    const QSignalBlocker silence(this);
+    setCurrentIndex(index);
+}
+
+void NamedColorCombo::reportIfChanged()
+{
+    if (std::exchange(m_changedSinceReport, false))
+        Q_EMIT userChanged();
+}
+
+void NamedColorCombo::prepareItemCanvas(QPainter &painter, QStyle::State state) const
+{
+    const bool selected = state & QStyle::State_Selected;
+    const QPalette &colours = palette();
+    painter.setFont(font());
+    painter.setBrush(colours.brush(selected ? QPalette::Highlight : QPalette::Base));
+    painter.setPen(colours.color(selected ? QPalette::HighlightedText : QPalette::Text));
+}
+
+void NamedColorCombo::paintEvent(QPaintEvent *)
+{
+    QStylePainter painter(this);
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    option.currentText.clear();
+    option.currentIcon = {};
+    painter.drawComplexControl(QStyle::CC_ComboBox, option);
+
+    const QRect field =
+        style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
+    if (currentIndex() >= 0) {
+        // The closed field shows its item as selected while the list has the focus.
+        const QStyle::State state = hasFocus() ? QStyle::State_Selected : QStyle::State_None;
+        painter.save();
+        prepareItemCanvas(painter, state);
+        Q_EMIT drawItem(&painter, currentIndex(), field, state);
+        painter.restore();
+    }
+}
+
+bool NamedColorCombo::eventFilter(QObject *watched, QEvent *event)
+{
+    // In the dropped list Qt moves only the list's highlight with the keys;
+    // here each step also selects, and is reported like a click would be.
+    if (watched == view() && event->type() == QEvent::KeyPress && !m_forwardingKey &&
+        isNavigationKey(static_cast<QKeyEvent *>(event))) {
+        const int before = view()->currentIndex().row();
+        m_forwardingKey = true;
+        QCoreApplication::sendEvent(view(), event);
+        m_forwardingKey = false;
+        const int after = view()->currentIndex().row();
+        if (after >= 0 && after != before) {
+            setCurrentIndex(after);
+            reportIfChanged();
+        }
+        return true;
+    }
+    return QComboBox::eventFilter(watched, event);
+}

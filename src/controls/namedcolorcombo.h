@@ -1,0 +1,57 @@
+#pragma once
+
+#include "cspace.h"
+
+#include <QComboBox>
+#include <QStyle>
+
+class NamedColorModel;
+
+// A drop-down list of colours with their names, every item painted by
+// whoever handles drawItem(), in the closed field and in the dropped list
+// alike. Each item holds its name and its colour.
+//
+// userChanged() reports every change of the selection that the user makes:
+// a click on an entry, and every step of the arrow, Page, Home and End keys
+// in the closed field or in the dropped list (so stepping through the open
+// list previews each colour). Hovering over the list and selections made by
+// the program report nothing.
+class NamedColorCombo final : public QComboBox
+{
+    Q_OBJECT
+    Q_PROPERTY(int itemHeight READ itemHeight WRITE setItemHeight)
+
+public:
+    explicit NamedColorCombo(QWidget *parent = nullptr);
+    ~NamedColorCombo() override;
+
+    void addColorItem(const QString &name, cSpace::TColor color);
+    cSpace::TColor itemColor(int index) const;
+    // The first item with exactly this colour, or -1.
+    int findColor(cSpace::TColor color) const;
+    // Selects an item (-1 for none) without reporting a change.
+    void selectSilently(int index);
+
+    int itemHeight() const { return m_itemHeight; }
+    void setItemHeight(int height) { m_itemHeight = height; }
+
+    // Prepares a painter as the list does before each item: the list's font,
+    // the background or highlight brush, the text or highlighted-text pen.
+    void prepareItemCanvas(QPainter &painter, QStyle::State state) const;
+
+Q_SIGNALS:
+    void drawItem(QPainter *painter, int index, const QRect &rect, QStyle::State state);
+    void userChanged();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void reportIfChanged();
+
+    NamedColorModel *m_model = nullptr;
+    int m_itemHeight = 13;
+    bool m_changedSinceReport = false;
+    bool m_forwardingKey = false;
+};

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QScrollBar>
+
+// A horizontal scroll bar used as a slider. It carries a Tag naming its
+// channel, takes the keyboard focus, and steps the way its arrows point:
+// Left lowers the value and Right raises it (a plain horizontal QScrollBar
+// has them the other way round).
+class SliderBar final : public QScrollBar
+{
+    Q_OBJECT
+    Q_PROPERTY(int Tag READ tag WRITE setTag)
+
+public:
+    explicit SliderBar(QWidget *parent = nullptr);
+
+    int tag() const { return m_tag; }
+    void setTag(int tag) { m_tag = tag; }
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    int m_tag = 0;
+};
