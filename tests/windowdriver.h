@@ -1,0 +1,74 @@
+#pragma once
+
+// Helpers for driving the real main window with real input events, offscreen.
+
+#include "cspace.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QImage>
+#include <QMouseEvent>
+#include <QTest>
+#include <QWidget>
+
+namespace WindowDriver {
+
+// A control of `window` by its object name; fails the test when missing.
+template <typename T = QWidget> T *control(QWidget *window, const char *name)
+{
+    T *found = window->findChild<T *>(QString::fromLatin1(name));
+    if (!found)
+        qFatal("no control named %s of the expected kind", name);
+    return found;
+}
+
+inline void click(QWidget *widget, QPoint pos = {}, Qt::KeyboardModifiers modifiers = {})
+{
+    QTest::mouseClick(widget, Qt::LeftButton, modifiers,
+                      pos.isNull() ? widget->rect().center() : pos);
+}
+
+// A double click as Qt delivers it: press, release, double-click, release.
+inline void doubleClick(QWidget *widget, QPoint pos)
+{
+    QTest::mousePress(widget, Qt::LeftButton, {}, pos);
+    QTest::mouseRelease(widget, Qt::LeftButton, {}, pos);
+    const QPointF local(pos);
+    const QPointF global(widget->mapToGlobal(pos));
+    QMouseEvent second(QEvent::MouseButtonDblClick, local, global, Qt::LeftButton, Qt::LeftButton,
+                       Qt::NoModifier);
+    QApplication::sendEvent(widget, &second);
+    QTest::mouseRelease(widget, Qt::LeftButton, {}, pos);
+}
+
+// Shows `window`, makes it the active window and waits for that.
+inline bool activate(QWidget *window)
+{
+    window->show();
+    window->activateWindow();
+    return QTest::qWaitForWindowActive(window);
+}
+
+// Opens the drop-down list and clicks the entry at `index`.
+inline void chooseFromDroppedList(QComboBox *list, int index)
+{
+    list->showPopup();
+    QAbstractItemView *view = list->view();
+    view->scrollTo(list->model()->index(index, 0));
+    const QRect item = view->visualRect(list->model()->index(index, 0));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, item.center());
+}
+
+inline cSpace::TColor pixel(const QImage &image, QPoint pos)
+{
+    const QRgb rgb = image.pixel(pos);
+    return cSpace::MakeColor(qRed(rgb), qGreen(rgb), qBlue(rgb));
+}
+
+inline QString html(cSpace::TColor color)
+{
+    return QString::fromStdString(cSpace::HtmlHex(color));
+}
+
+} // namespace WindowDriver
