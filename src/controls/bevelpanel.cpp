@@ -58,22 +58,18 @@ void BevelPanel::setBorderWidth(int width)
 
 void BevelPanel::setCaption(const QString &caption)
 {
-    if (m_caption == caption)
-        return;
-    m_caption = caption;
-    update();
+    if (m_caption.setText(caption))
+        update();
 }
 
 void BevelPanel::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     const QPalette &colours = palette();
-    painter.fillRect(rect(), colours.color(QPalette::Window));
+    painter.fillRect(rect(), faceColor());
     QRect inside = drawBevel(painter, rect(), m_bevelOuter, m_bevelWidth, colours);
     inside.adjust(m_borderWidth, m_borderWidth, -m_borderWidth, -m_borderWidth);
     inside = drawBevel(painter, inside, m_bevelInner, m_bevelWidth, colours);
-    if (!m_caption.isEmpty()) {
-        painter.setPen(colours.color(QPalette::WindowText));
-        painter.drawText(inside, Qt::AlignCenter, m_caption);
-    }
+    painter.setPen(textColor());
+    m_caption.draw(painter, inside, Qt::AlignCenter);
 }

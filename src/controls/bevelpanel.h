@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cachedtext.h"
 #include "clickablecontrol.h"
 
 // A panel: a rectangle in its colour with an outer and an inner bevel, a
@@ -34,7 +35,7 @@ public:
     void setBevelWidth(int width);
     int borderWidth() const { return m_borderWidth; }
     void setBorderWidth(int width);
-    QString caption() const { return m_caption; }
+    QString caption() const { return m_caption.text(); }
     void setCaption(const QString &caption);
 
 protected:
@@ -45,5 +46,5 @@ private:
     Bevel m_bevelInner = None;
     int m_bevelWidth = 1;
     int m_borderWidth = 0;
-    QString m_caption;
+    CachedText m_caption;
 };

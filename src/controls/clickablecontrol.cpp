@@ -12,26 +12,46 @@ ClickableControl::ClickableControl(QWidget *parent) : QWidget(parent)
 
 cSpace::TColor ClickableControl::color() const
 {
+    if (m_color)
+        return *m_color;
+    if (const auto *parent = qobject_cast<const ClickableControl *>(parentWidget()))
+        return parent->color();
     return FromQColor(palette().color(QPalette::Window));
 }
 
 void ClickableControl::setColor(cSpace::TColor color)
 {
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, ToQColor(color));
-    setPalette(colours);
+    if (m_color == color)
+        return;
+    m_color = color;
+    update();
+    // Children that have no colour of their own show this one.
+    for (auto *child : findChildren<ClickableControl *>(Qt::FindDirectChildrenOnly))
+        if (!child->m_color)
+            child->update();
 }
 
 cSpace::TColor ClickableControl::fontColor() const
 {
-    return FromQColor(palette().color(QPalette::WindowText));
+    return m_fontColor ? *m_fontColor : FromQColor(palette().color(QPalette::WindowText));
 }
 
 void ClickableControl::setFontColor(cSpace::TColor color)
 {
-    QPalette colours = palette();
-    colours.setColor(QPalette::WindowText, ToQColor(color));
-    setPalette(colours);
+    if (m_fontColor == color)
+        return;
+    m_fontColor = color;
+    update();
+}
+
+QColor ClickableControl::faceColor() const
+{
+    return ToQColor(color());
+}
+
+QColor ClickableControl::textColor() const
+{
+    return ToQColor(fontColor());
 }
 
 void ClickableControl::mousePressEvent(QMouseEvent *event)

@@ -4,13 +4,17 @@
 
 #include <QWidget>
 
+#include <optional>
+
 // What the window's panels and labels have in common: an integer Tag that
 // says what the control stands for, a colour and a font colour, and a click
 // that counts only when the left button is pressed and released over the
 // control.
 //
 // A control without a colour of its own paints in its parent's colour and
-// follows it (Qt's palette inheritance carries that); setColor() gives it one.
+// follows it; setColor() gives it one. The colours are kept here rather than
+// in the palette: a palette change travels through every child and costs far
+// more than a slider step may.
 class ClickableControl : public QWidget
 {
     Q_OBJECT
@@ -26,6 +30,7 @@ public:
     cSpace::TColor color() const;
     void setColor(cSpace::TColor color);
 
+    // The colour of its text: its own, or the palette's window text colour.
     cSpace::TColor fontColor() const;
     void setFontColor(cSpace::TColor color);
 
@@ -38,7 +43,12 @@ protected:
     // The second press of a double click is not a click of its own.
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 
+    QColor faceColor() const;
+    QColor textColor() const;
+
 private:
+    std::optional<cSpace::TColor> m_color;
+    std::optional<cSpace::TColor> m_fontColor;
     int m_tag = 0;
     bool m_pressed = false;
 };

@@ -171,6 +171,8 @@ int NamedColorCombo::findColor(cSpace::TColor color) const
 
 void NamedColorCombo::selectSilently(int index)
 {
+    if (index == currentIndex())
+        return; // QComboBox would repaint even so
     const QSignalBlocker silence(this);
     setCurrentIndex(index);
 }

@@ -2,17 +2,25 @@
 
 #include <QPainter>
 
-NumberField::NumberField(QWidget *parent) : QLineEdit(parent)
+NumberField::NumberField(QWidget *parent) : QWidget(parent)
 {
-    setFrame(false);
     setEnabled(false);
-    setTextMargins(1, 1, 1, 1);
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void NumberField::paintEvent(QPaintEvent *event)
+void NumberField::setText(const QString &text)
 {
-    QLineEdit::paintEvent(event);
+    if (m_text.setText(text))
+        update();
+}
+
+void NumberField::paintEvent(QPaintEvent *)
+{
     QPainter painter(this);
-    painter.setPen(palette().color(QPalette::Disabled, QPalette::Dark));
+    const QPalette &colours = palette();
+    painter.fillRect(rect(), colours.color(QPalette::Disabled, QPalette::Base));
+    painter.setPen(colours.color(QPalette::Disabled, QPalette::Dark));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    painter.setPen(colours.color(QPalette::Disabled, QPalette::Text));
+    m_text.draw(painter, rect().adjusted(2, 1, -2, -1), Qt::AlignLeft | Qt::AlignVCenter);
 }

@@ -7,9 +7,8 @@ OpaqueLabel::OpaqueLabel(QWidget *parent) : ClickableControl(parent) {}
 
 void OpaqueLabel::setText(const QString &text)
 {
-    if (m_text == text)
+    if (!m_text.setText(text))
         return;
-    m_text = text;
     fitToText();
     update();
 }
@@ -35,7 +34,7 @@ void OpaqueLabel::setAutoSize(bool autoSize)
 void OpaqueLabel::fitToText()
 {
     if (m_autoSize)
-        resize(fontMetrics().horizontalAdvance(m_text), height());
+        resize(fontMetrics().horizontalAdvance(m_text.text()), height());
 }
 
 void OpaqueLabel::changeEvent(QEvent *event)
@@ -47,17 +46,16 @@ void OpaqueLabel::changeEvent(QEvent *event)
 
 QSize OpaqueLabel::sizeHint() const
 {
-    return fontMetrics().size(Qt::TextSingleLine, m_text);
+    return fontMetrics().size(Qt::TextSingleLine, m_text.text());
 }
 
 void OpaqueLabel::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    const QPalette &colours = palette();
-    painter.fillRect(rect(), colours.color(QPalette::Window));
-    if (m_text.isEmpty())
-        return;
-    painter.setPen(colours.color(QPalette::WindowText));
-    const int flags = int(m_alignment) | (m_wordWrap ? Qt::TextWordWrap : 0);
-    painter.drawText(rect(), flags, m_text);
+    painter.fillRect(rect(), faceColor());
+    painter.setPen(textColor());
+    if (m_wordWrap)
+        painter.drawText(rect(), int(m_alignment) | Qt::TextWordWrap, m_text.text());
+    else
+        m_text.draw(painter, rect(), m_alignment);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cachedtext.h"
 #include "clickablecontrol.h"
 
 // A label that fills its box with its colour (its parent's unless it has its
@@ -15,7 +16,7 @@ class OpaqueLabel final : public ClickableControl
 public:
     explicit OpaqueLabel(QWidget *parent = nullptr);
 
-    QString text() const { return m_text; }
+    QString text() const { return m_text.text(); }
     void setText(const QString &text);
     Qt::Alignment alignment() const { return m_alignment; }
     void setAlignment(Qt::Alignment alignment);
@@ -35,7 +36,7 @@ protected:
 private:
     void fitToText();
 
-    QString m_text;
+    CachedText m_text;
     Qt::Alignment m_alignment = Qt::AlignLeft | Qt::AlignTop;
     bool m_wordWrap = false;
     bool m_autoSize = false;

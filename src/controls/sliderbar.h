@@ -18,6 +18,7 @@ public:
     void setTag(int tag) { m_tag = tag; }
 
 protected:
+    bool event(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:

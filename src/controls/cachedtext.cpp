@@ -1,0 +1,31 @@
+#include "cachedtext.h"
+
+#include <QPainter>
+
+bool CachedText::setText(const QString &text)
+{
+    if (m_text == text)
+        return false;
+    m_text = text;
+    m_layout.setText(text);
+    m_layout.setTextFormat(Qt::PlainText);
+    return true;
+}
+
+void CachedText::draw(QPainter &painter, const QRect &rect, Qt::Alignment alignment)
+{
+    if (m_text.isEmpty())
+        return;
+    const QSizeF size = m_layout.size();
+    qreal x = rect.left();
+    if (alignment & Qt::AlignHCenter)
+        x += (rect.width() - size.width()) / 2;
+    else if (alignment & Qt::AlignRight)
+        x = rect.right() + 1 - size.width();
+    qreal y = rect.top();
+    if (alignment & Qt::AlignVCenter)
+        y += (rect.height() - size.height()) / 2;
+    else if (alignment & Qt::AlignBottom)
+        y = rect.bottom() + 1 - size.height();
+    painter.drawStaticText(QPointF(qRound(x), qRound(y)), m_layout);
+}
