@@ -3,7 +3,7 @@
 
 CMAKE_ARGS ?=
 
-.PHONY: all deps build run test test-asan bench clean
+.PHONY: all deps build run screenshot test test-asan bench clean
 
 all: build
 
@@ -16,6 +16,9 @@ build: deps
 
 run: build
 	@scripts/run build/src/app/tintwright
+
+screenshot: build
+	@scripts/screenshot build/src/app/tintwright build/tintwright.png
 
 test: build
 	ctest --preset default

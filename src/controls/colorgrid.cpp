@@ -1,5 +1,7 @@
 #include "colorgrid.h"
 
+#include "frames.h"
+
 #include <QKeyEvent>
 #include <QPainter>
 
@@ -89,43 +91,16 @@ void ColorGrid::paintEvent(QPaintEvent *event)
         }
     }
     if (hasFocus())
-        drawFocusMark(painter, cellRect(m_currentColumn, m_currentRow));
+        DrawFocusMark(painter, cellRect(m_currentColumn, m_currentRow));
 }
 
 void ColorGrid::drawBorder(QPainter &painter) const
 {
-    // Sunken: dark above and left, light below and right, two rings deep.
+    // Sunken two rings deep: dark above and left, light below and right.
     const QPalette &colours = palette();
-    const QColor outer[2] = {colours.color(QPalette::Dark), colours.color(QPalette::Light)};
-    const QColor inner[2] = {colours.color(QPalette::Shadow), colours.color(QPalette::Midlight)};
-    QRect ring = rect();
-    for (const QColor *pair : {outer, inner}) {
-        painter.fillRect(ring.left(), ring.top(), ring.width(), 1, pair[0]);
-        painter.fillRect(ring.left(), ring.top(), 1, ring.height(), pair[0]);
-        painter.fillRect(ring.left(), ring.bottom(), ring.width(), 1, pair[1]);
-        painter.fillRect(ring.right(), ring.top(), 1, ring.height(), pair[1]);
-        ring.adjust(1, 1, -1, -1);
-    }
-}
-
-void ColorGrid::drawFocusMark(QPainter &painter, const QRect &cell) const
-{
-    // A dotted outline that inverts what it covers, so it shows on any colour.
-    painter.save();
-    painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-    for (int x = cell.left(); x <= cell.right(); ++x) {
-        if ((x - cell.left()) % 2 == 0) {
-            painter.fillRect(x, cell.top(), 1, 1, Qt::white);
-            painter.fillRect(x, cell.bottom(), 1, 1, Qt::white);
-        }
-    }
-    for (int y = cell.top() + 1; y < cell.bottom(); ++y) {
-        if ((y - cell.top()) % 2 == 0) {
-            painter.fillRect(cell.left(), y, 1, 1, Qt::white);
-            painter.fillRect(cell.right(), y, 1, 1, Qt::white);
-        }
-    }
-    painter.restore();
+    DrawRing(painter, rect(), colours.color(QPalette::Dark), colours.color(QPalette::Light));
+    DrawRing(painter, rect().adjusted(1, 1, -1, -1), colours.color(QPalette::Shadow),
+             colours.color(QPalette::Midlight));
 }
 
 void ColorGrid::mousePressEvent(QMouseEvent *event)

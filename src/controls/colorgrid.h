@@ -58,7 +58,6 @@ protected:
 private:
     void setCurrentCell(int column, int row);
     void drawBorder(QPainter &painter) const;
-    void drawFocusMark(QPainter &painter, const QRect &cell) const;
 
     int m_columnCount = 16;
     int m_rowCount = 14;

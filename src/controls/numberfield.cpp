@@ -1,5 +1,7 @@
 #include "numberfield.h"
 
+#include "frames.h"
+
 #include <QPainter>
 
 NumberField::NumberField(QWidget *parent) : QWidget(parent)
@@ -19,8 +21,8 @@ void NumberField::paintEvent(QPaintEvent *)
     QPainter painter(this);
     const QPalette &colours = palette();
     painter.fillRect(rect(), colours.color(QPalette::Disabled, QPalette::Base));
-    painter.setPen(colours.color(QPalette::Disabled, QPalette::Dark));
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    const QColor border = colours.color(QPalette::Disabled, QPalette::Dark);
+    DrawRing(painter, rect(), border, border);
     painter.setPen(colours.color(QPalette::Disabled, QPalette::Text));
     m_text.draw(painter, rect().adjusted(2, 1, -2, -1), Qt::AlignLeft | Qt::AlignVCenter);
 }

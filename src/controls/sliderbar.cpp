@@ -1,6 +1,26 @@
 #include "sliderbar.h"
 
+#include "frames.h"
+
 #include <QKeyEvent>
+#include <QPainter>
+#include <QStyleOptionSlider>
+
+namespace {
+
+// A small solid triangle pointing left or right, centred in `box`.
+void drawArrow(QPainter &painter, const QRect &box, bool pointsLeft, const QColor &colour)
+{
+    constexpr int depth = 4;
+    const QPoint centre = box.center();
+    for (int column = 0; column < depth; ++column) {
+        const int reach = pointsLeft ? column : depth - 1 - column;
+        painter.fillRect(centre.x() - depth / 2 + column, centre.y() - reach, 1, 2 * reach + 1,
+                         colour);
+    }
+}
+
+} // namespace
 
 SliderBar::SliderBar(QWidget *parent) : QScrollBar(Qt::Horizontal, parent)
 {
@@ -27,4 +47,37 @@ void SliderBar::keyPressEvent(QKeyEvent *event)
         return;
     }
     QScrollBar::keyPressEvent(event);
+}
+
+void SliderBar::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const QPalette &colours = palette();
+    QStyleOptionSlider option;
+    initStyleOption(&option);
+    const auto part = [&](QStyle::SubControl control) {
+        return style()->subControlRect(QStyle::CC_ScrollBar, &option, control, this);
+    };
+    const auto pressed = [&](QStyle::SubControl control) {
+        return (option.activeSubControls & control) && (option.state & QStyle::State_Sunken);
+    };
+
+    painter.fillRect(rect(), colours.color(QPalette::Midlight)); // the trough
+    const QColor face = colours.color(QPalette::Button);
+    const QColor arrow =
+        colours.color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText);
+    for (const QStyle::SubControl button :
+         {QStyle::SC_ScrollBarSubLine, QStyle::SC_ScrollBarAddLine}) {
+        const QRect box = part(button);
+        const bool down = pressed(button);
+        painter.fillRect(box, face);
+        DrawBevel(painter, box, down ? BevelStyle::Lowered : BevelStyle::Raised, 1, colours);
+        drawArrow(painter, box.translated(down ? 1 : 0, down ? 1 : 0),
+                  button == QStyle::SC_ScrollBarSubLine, arrow);
+    }
+    const QRect thumb = part(QStyle::SC_ScrollBarSlider);
+    painter.fillRect(thumb, face);
+    DrawBevel(painter, thumb, BevelStyle::Raised, 1, colours);
+    if (hasFocus())
+        DrawFocusMark(painter, thumb.adjusted(2, 2, -2, -2));
 }
