@@ -1,0 +1,114 @@
+# Shared steps of the end-to-end tests: a private X server, the real program,
+# input as a person gives it (xdotool) and results read from outside (xclip,
+# screenshots, the exit code).
+#   source lib.sh BINARY XCLOSE
+set -euo pipefail
+
+BINARY=$1
+XCLOSE=$2
+WORK=$(mktemp -d)
+APP_PID=
+SERVER_PID=
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+cleanup() {
+    [ -n "$APP_PID" ] && kill "$APP_PID" 2>/dev/null || true
+    [ -n "$SERVER_PID" ] && kill "$SERVER_PID" 2>/dev/null || true
+    rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+# A virtual screen of 1280 x 1024 at 96 dpi, without a window manager.
+start_server() {
+    for attempt in $(seq 20); do
+        local number=$((200 + RANDOM % 700))
+        [ -e "/tmp/.X11-unix/X$number" ] && continue
+        Xvfb ":$number" -screen 0 1280x1024x24 -dpi 96 -noreset -nolisten tcp "$@" >"$WORK/xvfb.log" 2>&1 &
+        SERVER_PID=$!
+        export DISPLAY=":$number"
+        for _ in $(seq 100); do
+            xdotool getmouselocation >/dev/null 2>&1 && return 0
+            kill -0 "$SERVER_PID" 2>/dev/null || break
+            sleep 0.05
+        done
+    done
+    fail "no X server could be started"
+}
+
+# Polls for a visible window whose name matches a regular expression.
+wait_window() {
+    local pattern=$1 window=
+    for _ in $(seq 200); do
+        window=$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -n 1) || true
+        if [ -n "$window" ]; then
+            echo "$window"
+            return 0
+        fi
+        sleep 0.025
+    done
+    fail "no window named $pattern appeared"
+}
+
+wait_window_gone() {
+    local window=$1
+    for _ in $(seq 200); do
+        xdotool search --onlyvisible --name '.' 2>/dev/null | grep -qx "$window" || return 0
+        sleep 0.025
+    done
+    fail "window $window did not close"
+}
+
+MAIN_WINDOW=
+MENU_HEIGHT=
+start_program() {
+    QT_QPA_PLATFORM=xcb "$BINARY" >"$WORK/program.log" 2>&1 &
+    APP_PID=$!
+    MAIN_WINDOW=$(wait_window '^Tintwright \(Chromaweave\)$')
+    xdotool windowfocus --sync "$MAIN_WINDOW"
+    local height
+    height=$(xdotool getwindowgeometry --shell "$MAIN_WINDOW" | sed -n 's/^HEIGHT=//p')
+    MENU_HEIGHT=$((height - 334))
+    sleep 0.2 # the first paint
+}
+
+# Clicks at a point of the client area below the menu bar.
+click_at() {
+    xdotool mousemove --window "$MAIN_WINDOW" "$1" $(($2 + MENU_HEIGHT)) click 1
+    sleep 0.05
+}
+
+keys() {
+    xdotool key --delay 30 "$@" # to the window with the keyboard focus
+    sleep 0.1
+}
+
+clipboard() {
+    xclip -o -selection clipboard
+}
+
+# The colour of a pixel of the client area as RRGGBB.
+pixel_at() {
+    import -window "$MAIN_WINDOW" "$WORK/shot.png"
+    convert "$WORK/shot.png" -format '%[hex:p{'"$1"','"$(($2 + MENU_HEIGHT))"'}]' info: | cut -c1-6
+}
+
+# Waits for the program to end and checks its exit code.
+expect_exit() {
+    local expected=$1 code=0
+    for _ in $(seq 200); do
+        kill -0 "$APP_PID" 2>/dev/null || break
+        sleep 0.025
+    done
+    kill -0 "$APP_PID" 2>/dev/null && fail "the program did not end"
+    wait "$APP_PID" || code=$?
+    APP_PID=
+    [ "$code" -eq "$expected" ] || fail "exit code $code, expected $expected"
+}
+
+expect_equal() {
+    [ "$1" == "$2" ] || fail "$3: got '$1', expected '$2'"
+}
