@@ -3,7 +3,7 @@
 
 CMAKE_ARGS ?=
 
-.PHONY: all deps build run screenshot test test-asan bench clean
+.PHONY: all deps build run screenshot package test test-asan bench clean
 
 all: build
 
@@ -19,6 +19,9 @@ run: build
 
 screenshot: build
 	@scripts/screenshot build/src/app/tintwright build/tintwright.png
+
+package: build
+	cd build && cpack
 
 test: build
 	ctest --preset default
