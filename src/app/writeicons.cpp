@@ -25,7 +25,8 @@ int main(int argc, char *argv[])
             std::fprintf(stderr, "writeicons: cannot create %s\n", qPrintable(folder));
             return 1;
         }
-        const QImage scaled = icon.scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        const QImage scaled =
+            icon.scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
         const QString file = output.filePath(folder + QStringLiteral("/tintwright.png"));
         if (!scaled.save(file)) {
             std::fprintf(stderr, "writeicons: cannot write %s\n", qPrintable(file));

@@ -1,5 +1,6 @@
 #include "tcmaptool.h"
 
+#include "accessibility.h"
 #include "clipboardwriter.h"
 #include "colorbridge.h"
 #include "colortables.h"
@@ -58,6 +59,7 @@ TCMapTool::TCMapTool(QWidget *parent)
 
     FormCreate();
     bindEvents();
+    nameControlsForScreenReaders();
     ui->BarR->setFocus();
 }
 
@@ -99,6 +101,32 @@ void TCMapTool::bindEvents()
     connect(ui->About1, &QAction::triggered, this, Guarded([this] { About1Click(); }));
     // The close button acts by its kind alone: it closes the window.
     connect(ui->BitBtn1, &QPushButton::clicked, this, &QWidget::close);
+}
+
+// Screen readers name each control by what a sighted user reads beside it.
+void TCMapTool::nameControlsForScreenReaders()
+{
+    InstallAccessibility();
+    const std::pair<OpaqueLabel *, std::array<QWidget *, 2>> rows[] = {
+        {ui->Label1, {ui->BarR, ui->ColR}}, {ui->Label2, {ui->BarG, ui->ColG}},
+        {ui->Label3, {ui->BarB, ui->ColB}}, {ui->Label7, {ui->BarH, ui->ColH}},
+        {ui->Label8, {ui->BarS, ui->ColS}}, {ui->Label9, {ui->BarL, ui->ColL}}};
+    for (const auto &[label, controls] : rows)
+        for (QWidget *control : controls)
+            control->setAccessibleName(label->text());
+    const std::pair<BevelPanel *, QString> swatches[] = {
+        {ui->P_Back, ui->C_Back->text()},   {ui->P_Text, ui->C_Text->text()},
+        {ui->P_Link, ui->C_Link->text()},   {ui->P_Visit, ui->C_Visit->text()},
+        {ui->P_Click, ui->C_Click->text()}, {ui->P_Table, ui->TableColor->caption()},
+        {ui->P_Line, ruleElementName}};
+    for (const auto &[swatch, name] : swatches)
+        swatch->setAccessibleName(name);
+    ui->ColorCube->setAccessibleName(QStringLiteral("ウェブセーフカラー"));
+    ui->ColorCube->setCellNamer([this](int column, int row) {
+        return u'#' + QString::fromLatin1(
+                          HtmlHex(CubeCellColor(column, row, ui->ColorCube->columnCount())));
+    });
+    ui->ColorList->setAccessibleName(QStringLiteral("カラー名"));
 }
 
 void TCMapTool::applyFonts()

@@ -70,6 +70,7 @@ private:
     void takeColor(cSpace::TColor color);
 
     void bindEvents();
+    void nameControlsForScreenReaders();
     void applyFonts();
     void raiseWindowedControls();
 

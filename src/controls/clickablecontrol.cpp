@@ -2,6 +2,7 @@
 
 #include "colorbridge.h"
 
+#include <QMetaMethod>
 #include <QMouseEvent>
 
 ClickableControl::ClickableControl(QWidget *parent) : QWidget(parent)
@@ -42,6 +43,11 @@ void ClickableControl::setFontColor(cSpace::TColor color)
         return;
     m_fontColor = color;
     update();
+}
+
+bool ClickableControl::hasClickHandler() const
+{
+    return isSignalConnected(QMetaMethod::fromSignal(&ClickableControl::clicked));
 }
 
 QColor ClickableControl::faceColor() const

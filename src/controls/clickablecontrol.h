@@ -34,6 +34,10 @@ public:
     cSpace::TColor fontColor() const;
     void setFontColor(cSpace::TColor color);
 
+    // Whether anything answers a click: such a control is a button to a
+    // screen reader.
+    bool hasClickHandler() const;
+
 Q_SIGNALS:
     void clicked();
 

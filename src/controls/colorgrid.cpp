@@ -2,6 +2,7 @@
 
 #include "frames.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QPainter>
 
@@ -61,12 +62,22 @@ QPoint ColorGrid::cellAt(QPoint pos) const
     return {column, row};
 }
 
+QString ColorGrid::cellName(int column, int row) const
+{
+    return m_cellNamer ? m_cellNamer(column, row) : QString();
+}
+
 void ColorGrid::setCurrentCell(int column, int row)
 {
     update(cellRect(m_currentColumn, m_currentRow));
     m_currentColumn = column;
     m_currentRow = row;
     update(cellRect(m_currentColumn, m_currentRow));
+    if (hasFocus() && QAccessible::isActive()) {
+        QAccessibleEvent focus(this, QAccessible::Focus);
+        focus.setChild(column + row * m_columnCount);
+        QAccessible::updateAccessibility(&focus);
+    }
 }
 
 void ColorGrid::paintEvent(QPaintEvent *event)

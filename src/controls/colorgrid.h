@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include <functional>
+
 // A grid of program-painted cells with a current cell, inside a sunken
 // two-pixel border. Every cell is painted by whoever handles drawCell(); the
 // grid itself only lays the cells out, draws the lines between them and marks
@@ -32,6 +34,11 @@ public:
 
     int currentColumn() const { return m_currentColumn; }
     int currentRow() const { return m_currentRow; }
+
+    // What a screen reader calls a cell; the grid's owner names the cells.
+    using CellNamer = std::function<QString(int column, int row)>;
+    void setCellNamer(CellNamer namer) { m_cellNamer = std::move(namer); }
+    QString cellName(int column, int row) const;
 
     // The cell's rectangle without its grid lines.
     QRect cellRect(int column, int row) const;
@@ -66,4 +73,5 @@ private:
     int m_currentColumn = 0;
     int m_currentRow = 0;
     bool m_pickOnRelease = false;
+    CellNamer m_cellNamer;
 };
