@@ -33,6 +33,7 @@ test-asan: deps
 
 bench: build
 	cmake --build --preset default --target bench
+	cmake --build --preset default --target bench-startup
 
 clean:
 	rm -rf build build-debug build-asan
