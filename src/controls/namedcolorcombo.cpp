@@ -18,17 +18,15 @@ class NamedColorModel final : public QAbstractListModel
 public:
     using QAbstractListModel::QAbstractListModel;
 
-    struct Item
-    {
-        QString name;
-        cSpace::TColor color;
-    };
+    using Item = NamedColorCombo::Item;
 
-    void append(const QString &name, cSpace::TColor color)
+    void append(const QList<Item> &items)
     {
-        const int row = int(m_items.size());
-        beginInsertRows({}, row, row);
-        m_items.push_back({name, color});
+        if (items.isEmpty())
+            return;
+        const int first = int(m_items.size());
+        beginInsertRows({}, first, first + int(items.size()) - 1);
+        m_items.insert(m_items.end(), items.cbegin(), items.cend());
         endInsertRows();
     }
 
@@ -149,13 +147,13 @@ NamedColorCombo::NamedColorCombo(QWidget *parent)
 
 NamedColorCombo::~NamedColorCombo() = default;
 
-void NamedColorCombo::addColorItem(const QString &name, cSpace::TColor color)
+void NamedColorCombo::addColorItems(const QList<Item> &items)
 {
     // QComboBox selects the first item added to an empty list; adding items
     // here never changes the selection.
     const QSignalBlocker silence(this);
     const int selected = currentIndex();
-    m_model->append(name, color);
+    m_model->append(items);
     setCurrentIndex(selected);
 }
 

@@ -25,7 +25,13 @@ public:
     explicit NamedColorCombo(QWidget *parent = nullptr);
     ~NamedColorCombo() override;
 
-    void addColorItem(const QString &name, cSpace::TColor color);
+    struct Item
+    {
+        QString name;
+        cSpace::TColor color;
+    };
+    // Appends items in order; the selection stays as it was.
+    void addColorItems(const QList<Item> &items);
     cSpace::TColor itemColor(int index) const;
     // The first item with exactly this colour, or -1.
     int findColor(cSpace::TColor color) const;

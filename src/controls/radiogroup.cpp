@@ -36,7 +36,8 @@ void RadioGroup::setItems(const QStringList &items)
     for (int index = 0; index < m_items.size(); ++index) {
         auto *button = new RadioCell(m_items[index], this);
         m_buttons->addButton(button, index);
-        button->show();
+        if (isVisible()) // otherwise it shows with the group
+            button->show();
     }
     setItemIndex(m_itemIndex);
     arrangeButtons();
