@@ -1,0 +1,78 @@
+#!/usr/bin/env bash
+# A long random session of real X input: clicks and drags anywhere in the
+# main window and the About dialog, and keys including Escape, Enter, Tab,
+# Ctrl+C and the menu accelerators (all but the ones that end the program).
+# The session may close the program the ways a person can (Tab to the close
+# button and Enter, File > Exit reached through the menus): it must then end
+# with code 0 and no sanitizer report, and is started again. Afterwards the
+# program must still copy the right text.
+#   random_session.sh BINARY XCLOSE [EVENTS] [SEED]
+source "$(dirname "$0")/lib.sh" "$1" "$2"
+events=${3:-400}
+RANDOM=${4:-1208}
+start_server
+start_program
+
+# The close button ends the program: clicks avoid its rectangle.
+in_close_button() { [ "$1" -ge 380 ] && [ "$1" -lt 493 ] && [ "$2" -ge 293 ] && [ "$2" -lt 318 ]; }
+keys_pool=(Escape Return Tab shift+Tab ctrl+c Left Right Up Down Home End Prior Next space
+    alt+e alt+h alt+h+a a x c Return Escape)
+
+check_log() {
+    if grep -qE 'AddressSanitizer|LeakSanitizer|runtime error:' "$WORK/program.log"; then
+        cat "$WORK/program.log" >&2
+        fail "a sanitizer report"
+    fi
+}
+
+restarts=0
+for _ in $(seq "$events"); do
+    if ! kill -0 "$APP_PID" 2>/dev/null; then
+        expect_exit 0
+        check_log
+        restarts=$((restarts + 1))
+        start_program
+    fi
+    case $((RANDOM % 4)) in
+    0 | 1)
+        x=$((RANDOM % 518)) y=$((RANDOM % (334 + MENU_HEIGHT) - MENU_HEIGHT))
+        in_close_button "$x" "$y" && continue
+        xdotool mousemove --window "$MAIN_WINDOW" "$x" $((y + MENU_HEIGHT)) click 1 2>/dev/null || true
+        ;;
+    2)
+        x=$((RANDOM % 518)) y=$((RANDOM % 334))
+        in_close_button "$x" "$y" && continue
+        xdotool mousemove --window "$MAIN_WINDOW" "$x" $((y + MENU_HEIGHT)) mousedown 1 \
+            mousemove_relative -- $((RANDOM % 61 - 30)) $((RANDOM % 61 - 30)) mouseup 1 2>/dev/null || true
+        ;;
+    3)
+        xdotool key "${keys_pool[RANDOM % ${#keys_pool[@]}]}" 2>/dev/null || true
+        ;;
+    esac
+done
+
+# Back to a known state: close the About dialog and any open list or menu.
+xdotool key Escape Escape 2>/dev/null || true
+about=$(xdotool search --onlyvisible --name '^ﾊﾞｰｼﾞｮﾝ情報$' 2>/dev/null | head -n 1) || true
+if [ -n "$about" ]; then
+    xdotool windowfocus --sync "$about" key Return
+    wait_window_gone "$about"
+fi
+if ! kill -0 "$APP_PID" 2>/dev/null; then
+    expect_exit 0
+    check_log
+    start_program
+fi
+xdotool windowfocus --sync "$MAIN_WINDOW"
+sleep 0.2
+
+click_at 19 17    # the background swatch
+click_at 49 202   # grid column 3, row 2: FF0000
+click_at 400 252  # tag type "１６進形式(#xxxxxx)"
+click_at 284 305  # the copy button
+expect_equal "$(clipboard)" "#FF0000" "clipboard after the session"
+
+keys alt+f x
+expect_exit 0
+check_log
+echo "PASS: $events random events ($restarts closings on the way), then the program still copies the right text"
