@@ -20,7 +20,7 @@ void BenchColorSpace::roundTrip()
     constexpr TColor colourCount = 0x1000000;
     // Volatile ends keep the compiler from folding or dropping the loop.
     volatile TColor firstColour = 0;
-    volatile TColor sink = 0;
+    [[maybe_unused]] volatile TColor sink = 0;
     qint64 bestNanoseconds = std::numeric_limits<qint64>::max();
     QBENCHMARK_ONCE
     {
