@@ -33,6 +33,20 @@ QString decimal(int value)
     return QString::number(value);
 }
 
+// Moves a group of three bars without running their change handler (so the
+// two groups never re-enter each other), then shows the positions the bars
+// took, clamped to their ranges, in their number fields.
+void setBarsSilently(const std::array<SliderBar *, 3> &bars,
+                     const std::array<NumberField *, 3> &fields, const std::array<int, 3> &values)
+{
+    for (std::size_t i = 0; i < bars.size(); ++i) {
+        const QSignalBlocker silence(bars[i]);
+        bars[i]->setValue(values[i]);
+    }
+    for (std::size_t i = 0; i < bars.size(); ++i)
+        fields[i]->setText(decimal(bars[i]->value()));
+}
+
 // The toolkit's close picture. The style would first search the desktop's
 // icon theme for it, which costs several milliseconds of start-up on X11;
 // Qt's own picture, the one the style falls back to, is taken directly.
@@ -340,28 +354,14 @@ void TCMapTool::applyElementColor()
 
 void TCMapTool::setRgbBars(TColor color)
 {
-    const QSignalBlocker silenceRed(ui->BarR);
-    const QSignalBlocker silenceGreen(ui->BarG);
-    const QSignalBlocker silenceBlue(ui->BarB);
-    ui->BarB->setValue(BlueOf(color));
-    ui->BarG->setValue(GreenOf(color));
-    ui->BarR->setValue(RedOf(color));
-    ui->ColR->setText(decimal(ui->BarR->value()));
-    ui->ColG->setText(decimal(ui->BarG->value()));
-    ui->ColB->setText(decimal(ui->BarB->value()));
+    setBarsSilently({ui->BarR, ui->BarG, ui->BarB}, {ui->ColR, ui->ColG, ui->ColB},
+                    {RedOf(color), GreenOf(color), BlueOf(color)});
 }
 
 void TCMapTool::setHslBars(PackedHsl hsl)
 {
-    const QSignalBlocker silenceHue(ui->BarH);
-    const QSignalBlocker silenceSaturation(ui->BarS);
-    const QSignalBlocker silenceLightness(ui->BarL);
-    ui->BarH->setValue(HueOf(hsl));
-    ui->BarS->setValue(SaturationOf(hsl));
-    ui->BarL->setValue(LightnessOf(hsl));
-    ui->ColH->setText(decimal(ui->BarH->value()));
-    ui->ColS->setText(decimal(ui->BarS->value()));
-    ui->ColL->setText(decimal(ui->BarL->value()));
+    setBarsSilently({ui->BarH, ui->BarS, ui->BarL}, {ui->ColH, ui->ColS, ui->ColL},
+                    {HueOf(hsl), SaturationOf(hsl), LightnessOf(hsl)});
 }
 
 void TCMapTool::updateFromRgbBars()
