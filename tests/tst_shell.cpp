@@ -220,6 +220,7 @@ void TestShell::mainWindowClosesThreeWaysButNotByEscape_data()
     QTest::newRow("close box") << QStringLiteral("box") << true;
     QTest::newRow("Escape") << QStringLiteral("escape") << false;
     QTest::newRow("Enter on a slider") << QStringLiteral("enter") << false;
+    QTest::newRow("Enter on the close button") << QStringLiteral("enter on close") << true;
 }
 
 void TestShell::mainWindowClosesThreeWaysButNotByEscape()
@@ -235,6 +236,10 @@ void TestShell::mainWindowClosesThreeWaysButNotByEscape()
         QTest::keyClick(file, Qt::Key_X);
     } else if (way == u"box") {
         m_window->close();
+    } else if (way == u"enter on close") {
+        QWidget *closeButton = control(m_window.get(), "BitBtn1");
+        closeButton->setFocus();
+        QTest::keyClick(closeButton, Qt::Key_Return);
     } else if (way == u"escape") {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     } else {

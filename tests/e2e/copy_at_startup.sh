@@ -1,9 +1,14 @@
 #!/usr/bin/env bash
-# Ctrl+C right after start-up puts exactly the default body tag on the
-# clipboard; File > Exit by its accelerators ends the program with code 0.
+# At start-up only the main window shows, the desktop knows the program as
+# Tintwright with its icon, and Ctrl+C puts exactly the default body tag on
+# the clipboard; File > Exit by its accelerators ends the program with code 0.
 source "$(dirname "$0")/lib.sh" "$@"
 start_server
 start_program
+
+[ -z "$(xdotool search --onlyvisible --name '^ﾊﾞｰｼﾞｮﾝ情報$' 2>/dev/null)" ] || fail "the About dialog shows at start-up"
+expect_equal "$(xprop -id "$MAIN_WINDOW" WM_CLASS | sed 's/^[^=]*= //')" '"tintwright", "Tintwright"' "WM_CLASS"
+xprop -id "$MAIN_WINDOW" _NET_WM_ICON | grep -q 'Icon (32 x 32)' || fail "no 32 x 32 window icon"
 
 keys ctrl+c
 clipboard >"$WORK/copied"
