@@ -17,10 +17,10 @@ XDG_RUNTIME_DIR=$(mktemp -d)
 chmod 700 "$XDG_RUNTIME_DIR"
 for _ in $(seq 100); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.05; done
 
-# "median (low-high)" of one column of the probe's output.
+# "median (low-high)" of one column of a results file.
 summary() {
-    local column=$1 scale=$2
-    cut -d' ' -f"$column" "$results" | sort -g | awk -v scale="$scale" '
+    local file=$1 column=$2 scale=$3
+    cut -d' ' -f"$column" "$file" | sort -g | awk -v scale="$scale" '
         { value[NR] = $1 / scale }
         END {
             median = NR % 2 ? value[(NR + 1) / 2] : (value[NR / 2] + value[NR / 2 + 1]) / 2
@@ -28,17 +28,26 @@ summary() {
         }'
 }
 
-measure() {
-    local label=$1
-    shift
-    "$probe" "$@" >/dev/null # a warm-up run, not counted
-    results=$(mktemp)
-    for _ in $(seq "$runs"); do "$probe" "$@" >>"$results"; done
-    printf '| %-10s | %-18s | %-23s | %-31s |\n' "$label" "$(summary 1 1)" "$(summary 2 1)" "$(summary 3 1024)"
-    rm -f "$results"
+row() {
+    printf '| %-10s | %-18s | %-23s | %-31s |\n' "$1" "$(summary "$2" 1 1)" "$(summary "$2" 2 1)" \
+        "$(summary "$2" 3 1024)"
 }
+
+program=$build/src/app/tintwright
+floor=$build/bench/startup_floor
+program_results=$(mktemp)
+floor_results=$(mktemp)
+# A warm-up run of each, not counted; then the two alternate, so that a
+# change in the machine's load during the runs touches both alike.
+"$probe" "$program" >/dev/null
+"$probe" "$floor" >/dev/null
+for _ in $(seq "$runs"); do
+    "$probe" "$program" >>"$program_results"
+    "$probe" "$floor" >>"$floor_results"
+done
 
 echo "| program    | mapped, ms (range) | first paint, ms (range) | resident after 1 s, MiB (range) |"
 echo "|------------|--------------------|-------------------------|---------------------------------|"
-measure tintwright "$build/src/app/tintwright"
-measure floor "$build/bench/startup_floor"
+row tintwright "$program_results"
+row floor "$floor_results"
+rm -f "$program_results" "$floor_results"
