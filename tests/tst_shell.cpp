@@ -2,19 +2,23 @@
 // the ways to close the main window, the error display and the program icon.
 
 #include "errordisplay.h"
+#include "hintstyle.h"
 #include "opaquelabel.h"
 #include "programicon.h"
+#include "radiogroup.h"
 #include "tabout.h"
 #include "tcmaptool.h"
 #include "windowdriver.h"
 
 #include <QClipboard>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
+#include <QToolTip>
 
 #include <stdexcept>
 
@@ -64,6 +68,7 @@ private Q_SLOTS:
     void errorInHandlerIsShownAndProgramGoesOn();
     void iconPixels_data();
     void iconPixels();
+    void ruleHintShowsAfterRestAndGoesAway();
 
 private:
     std::unique_ptr<TCMapTool> m_window;
@@ -337,6 +342,38 @@ void TestShell::iconPixels()
     QCOMPARE(icon.pixelColor(where), colour);
     // The window and the task bar show the same picture.
     QVERIFY(!ProgramIcon().isNull());
+}
+
+void TestShell::ruleHintShowsAfterRestAndGoesAway()
+{
+    // The generous bounds check the order of events, not speed: nothing
+    // before the pointer has rested, the hint after about half a second, and
+    // gone again some 2.5 s later.
+    auto *tagTypes = control<RadioGroup>(m_window.get(), "MakeType");
+    QTest::mouseClick(tagTypes->button(2), Qt::LeftButton); // the rule: hint on
+    QVERIFY(tagTypes->showHint());
+    QWidget *over = tagTypes->button(5); // a button without a hint of its own
+    QTest::qWait(2200);                  // past the quick re-show after an earlier hint
+    QElapsedTimer rested;
+    QTest::mouseMove(over, over->rect().center());
+    rested.start();
+    QTest::qWait(250);
+    QVERIFY(!QToolTip::isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(QToolTip::isVisible(), 3000);
+    const qint64 shownAfter = rested.elapsed();
+    QVERIFY2(shownAfter >= 450, qPrintable(QString::number(shownAfter)));
+    QCOMPARE(QToolTip::text(), QStringLiteral("<HR...>はIE3.0以降のみです"));
+    QElapsedTimer shown;
+    shown.start();
+    QTRY_VERIFY_WITH_TIMEOUT(!QToolTip::isVisible(), 6000);
+    QVERIFY2(shown.elapsed() >= 2000, qPrintable(QString::number(shown.elapsed())));
+
+    // Another tag type turns the hint off: resting shows nothing.
+    QTest::mouseClick(tagTypes->button(0), Qt::LeftButton);
+    QTest::qWait(2200);
+    QTest::mouseMove(over, over->rect().center() + QPoint(1, 0));
+    QTest::qWait(1200);
+    QVERIFY(!QToolTip::isVisible());
 }
 
 QTEST_MAIN(TestShell)

@@ -3,30 +3,13 @@
 // then the event loop until the main window is closed. Nothing is read from
 // the command line and nothing is saved.
 
+#include "hintstyle.h"
 #include "programicon.h"
 #include "tabout.h"
 #include "tcmaptool.h"
 #include "uifonts.h"
 
 #include <QApplication>
-#include <QProxyStyle>
-
-namespace {
-
-// Hints show once the pointer has rested for half a second.
-class HintTimingStyle final : public QProxyStyle
-{
-public:
-    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
-                  QStyleHintReturn *returnData) const override
-    {
-        if (hint == SH_ToolTip_WakeUpDelay)
-            return 500;
-        return QProxyStyle::styleHint(hint, option, widget, returnData);
-    }
-};
-
-} // namespace
 
 int main(int argc, char *argv[])
 {

@@ -1,0 +1,9 @@
+#include "hintstyle.h"
+
+int HintTimingStyle::styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                               QStyleHintReturn *returnData) const
+{
+    if (hint == SH_ToolTip_WakeUpDelay)
+        return WakeUpDelayMs;
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
+}
