@@ -99,8 +99,38 @@ void TCMapTool::setClipboard(std::unique_ptr<ClipboardWriter> clipboard)
 
 SchemeColors TCMapTool::schemeColors() const
 {
-    return {ui->P_Back->color(),  ui->P_Text->color(),  ui->P_Link->color(), ui->P_Visit->color(),
-            ui->P_Click->color(), ui->P_Table->color(), ui->P_Line->color()};
+    SchemeColors colors{};
+    const auto panels = swatches();
+    for (std::size_t element = 0; element < panels.size(); ++element)
+        colors[element] = panels[element]->color();
+    return colors;
+}
+
+std::array<BevelPanel *, SchemeElementCount> TCMapTool::swatches() const
+{
+    return {ui->P_Back, ui->P_Text, ui->P_Link, ui->P_Visit, ui->P_Click, ui->P_Table, ui->P_Line};
+}
+
+// What the window calls an element: the caption that stands for it in the
+// preview, or the rule's fixed name.
+QString TCMapTool::elementName(int element) const
+{
+    switch (element) {
+    case ElementBackground:
+        return ui->C_Back->text();
+    case ElementText:
+        return ui->C_Text->text();
+    case ElementLink:
+        return ui->C_Link->text();
+    case ElementVisitedLink:
+        return ui->C_Visit->text();
+    case ElementClickedLink:
+        return ui->C_Click->text();
+    case ElementTable:
+        return ui->TableColor->caption();
+    default:
+        return ruleElementName;
+    }
 }
 
 void TCMapTool::bindEvents()
@@ -141,13 +171,9 @@ void TCMapTool::nameControlsForScreenReaders()
     for (const auto &[label, controls] : rows)
         for (QWidget *control : controls)
             control->setAccessibleName(label->text());
-    const std::pair<BevelPanel *, QString> swatches[] = {
-        {ui->P_Back, ui->C_Back->text()},   {ui->P_Text, ui->C_Text->text()},
-        {ui->P_Link, ui->C_Link->text()},   {ui->P_Visit, ui->C_Visit->text()},
-        {ui->P_Click, ui->C_Click->text()}, {ui->P_Table, ui->TableColor->caption()},
-        {ui->P_Line, ruleElementName}};
-    for (const auto &[swatch, name] : swatches)
-        swatch->setAccessibleName(name);
+    const auto panels = swatches();
+    for (int element = 0; element < SchemeElementCount; ++element)
+        panels[std::size_t(element)]->setAccessibleName(elementName(element));
     ui->ColorCube->setAccessibleName(QStringLiteral("ウェブセーフカラー"));
     ui->ColorCube->setCellNamer([this](int column, int row) {
         return u'#' + QString::fromLatin1(
@@ -196,22 +222,18 @@ void TCMapTool::FormCreate()
 
 void TCMapTool::ItemSelect(QObject *sender)
 {
-    const std::array<BevelPanel *, 6> markable = {ui->P_Back,  ui->P_Text,  ui->P_Link,
-                                                  ui->P_Visit, ui->P_Click, ui->P_Table};
-    for (BevelPanel *swatch : markable)
-        swatch->setBevelInner(BevelPanel::None);
+    // The lowered bevel marks the element being edited; the rule is never marked.
+    const auto panels = swatches();
+    for (int element = 0; element < ElementRule; ++element)
+        panels[std::size_t(element)]->setBevelInner(BevelPanel::None);
 
     const auto *control = qobject_cast<const ClickableControl *>(sender);
     m_currentElement = control ? control->tag() : ElementBackground;
-
-    const QString elementNames[] = {
-        ui->C_Back->text(),  ui->C_Text->text(),        ui->C_Link->text(), ui->C_Visit->text(),
-        ui->C_Click->text(), ui->TableColor->caption(), ruleElementName};
     if (m_currentElement >= 0 && m_currentElement < SchemeElementCount) {
-        m_currentColor = schemeColors()[std::size_t(m_currentElement)];
-        ui->MsgPanel->setCaption(elementNames[m_currentElement]);
+        m_currentColor = panels[std::size_t(m_currentElement)]->color();
+        ui->MsgPanel->setCaption(elementName(m_currentElement));
         if (m_currentElement != ElementRule)
-            markable[std::size_t(m_currentElement)]->setBevelInner(BevelPanel::Lowered);
+            panels[std::size_t(m_currentElement)]->setBevelInner(BevelPanel::Lowered);
     }
     takeColor(m_currentColor);
 }

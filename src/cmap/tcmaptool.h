@@ -18,8 +18,10 @@
 #include <QMainWindow>
 #include <QStyle>
 
+#include <array>
 #include <memory>
 
+class BevelPanel;
 class ClipboardWriter;
 class SliderBar;
 class TAboutBox;
@@ -68,6 +70,10 @@ private:
     void updateFromRgbBars();
     void selectNamedColor(cSpace::TColor color);
     void takeColor(cSpace::TColor color);
+
+    // The seven swatch panels that hold the scheme, indexed by element.
+    std::array<BevelPanel *, cSpace::SchemeElementCount> swatches() const;
+    QString elementName(int element) const;
 
     void bindEvents();
     void nameControlsForScreenReaders();

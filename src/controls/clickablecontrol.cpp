@@ -27,9 +27,9 @@ void ClickableControl::setColor(cSpace::TColor color)
     m_color = color;
     update();
     // Children that have no colour of their own show this one.
-    for (auto *child : findChildren<ClickableControl *>(Qt::FindDirectChildrenOnly))
-        if (!child->m_color)
-            child->update();
+    for (QObject *child : children())
+        if (auto *control = qobject_cast<ClickableControl *>(child); control && !control->m_color)
+            control->update();
 }
 
 cSpace::TColor ClickableControl::fontColor() const
