@@ -2,6 +2,7 @@
 // show, and how every way of choosing a colour keeps the window in step.
 
 #include "bevelpanel.h"
+#include "colorbridge.h"
 #include "colorgrid.h"
 #include "colortables.h"
 #include "namedcolorcombo.h"
@@ -27,8 +28,28 @@ namespace {
 const char *const elementControls[] = {"C_Back",  "C_Text",     "C_Link", "C_Visit", "C_Click",
                                        "P_Back",  "P_Text",     "P_Link", "P_Visit", "P_Click",
                                        "P_Table", "TableColor", "P_Line"};
-const char *const swatchNames[] = {"P_Back",  "P_Text",  "P_Link", "P_Visit",
-                                   "P_Click", "P_Table", "P_Line"};
+
+// The seven page parts as the window must show them, indexed by element: the
+// swatch that holds the colour, the caption or sample that also selects the
+// part, its name in the status line, and the previews its colour paints (a
+// panel, and texts that take the colour or, on the background, its inverse).
+const struct PagePart
+{
+    const char *swatch;
+    const char *label;
+    const char *status;
+    const char *colouredPanel;
+    const char *colouredTexts[2];
+    bool textsInverse;
+} pageParts[SchemeElementCount] = {
+    {"P_Back", "C_Back", "背景色", "BackColor", {"C_Back"}, true},
+    {"P_Text", "C_Text", "通常のテキスト文字", nullptr, {"C_Text", "TableColor"}, false},
+    {"P_Link", "C_Link", "リンク文字列", nullptr, {"C_Link"}, false},
+    {"P_Visit", "C_Visit", "訪問済みのリンク", nullptr, {"C_Visit"}, false},
+    {"P_Click", "C_Click", "クリックしたときのリンク", nullptr, {"C_Click"}, false},
+    {"P_Table", "TableColor", "テーブル", "TableColor", {}, false},
+    {"P_Line", nullptr, "分割線", nullptr, {}, false},
+};
 const char *const barNames[] = {"BarR", "BarG", "BarB", "BarH", "BarS", "BarL"};
 const char *const fieldNames[] = {"ColR", "ColG", "ColB", "ColH", "ColS", "ColL"};
 
@@ -104,6 +125,8 @@ private Q_SLOTS:
     void cubeShowsFocusMark();
     void listSharedValuesSelectFirstEntry_data();
     void listSharedValuesSelectFirstEntry();
+    void listFindsFirstEntryByValue_data();
+    void listFindsFirstEntryByValue();
     void listArrowsInDroppedListPreviewEachStep();
     void listItemDrawing();
     void randomUserSessionsKeepWindowInStep();
@@ -233,9 +256,11 @@ void TestCMapTool::fontsTagsAndRanges()
         QCOMPARE(find<NumberField>(fieldNames[i])->tag(), barTags[i]);
         QVERIFY(!find(fieldNames[i])->isEnabled());
     }
-    for (int element = 0; element < SchemeElementCount; ++element)
-        QCOMPARE(find<BevelPanel>(swatchNames[element])->tag(), element);
-    QCOMPARE(find<ClickableControl>("TableColor")->tag(), int(ElementTable));
+    for (int element = 0; element < SchemeElementCount; ++element) {
+        QCOMPARE(find<BevelPanel>(pageParts[element].swatch)->tag(), element);
+        if (const char *label = pageParts[element].label)
+            QCOMPARE(find<ClickableControl>(label)->tag(), element);
+    }
 
     auto *tagTypes = find<RadioGroup>("MakeType");
     QCOMPARE(tagTypes->columns(), 2);
@@ -285,6 +310,10 @@ void TestCMapTool::startUpPixels()
         QCOMPARE(html(pixel(shot, swatchCentres[element])),
                  html(DefaultScheme[std::size_t(element)]));
     QCOMPARE(html(pixel(shot, {108, 115})), html(DefaultScheme[ElementRule]));
+    // The rule keeps its lowered bevel: dark above, light below.
+    const QPalette &colours = find("P_Line")->palette();
+    QCOMPARE(html(pixel(shot, {108, 112})), html(FromQColor(colours.color(QPalette::Dark))));
+    QCOMPARE(html(pixel(shot, {108, 117})), html(FromQColor(colours.color(QPalette::Light))));
     QCOMPARE(html(pixel(shot, {192, 140})), html(DefaultScheme[ElementBackground]));
     QCOMPARE(html(pixel(shot, {54, 129})), html(DefaultScheme[ElementTable]));
     QCOMPARE(html(pixel(shot, {492, 36})), QStringLiteral("C00000"));
@@ -311,16 +340,10 @@ void TestCMapTool::elementControlsSelect_data()
 {
     QTest::addColumn<int>("element");
     QTest::addColumn<QString>("status");
-    const QString names[] = {QStringLiteral("背景色"),
-                             QStringLiteral("通常のテキスト文字"),
-                             QStringLiteral("リンク文字列"),
-                             QStringLiteral("訪問済みのリンク"),
-                             QStringLiteral("クリックしたときのリンク"),
-                             QStringLiteral("テーブル"),
-                             QStringLiteral("分割線")};
     const int elements[] = {0, 1, 2, 3, 4, 0, 1, 2, 3, 4, 5, 5, 6};
     for (std::size_t i = 0; i < std::size(elementControls); ++i)
-        QTest::newRow(elementControls[i]) << elements[i] << names[elements[i]];
+        QTest::newRow(elementControls[i])
+            << elements[i] << QString::fromUtf8(pageParts[elements[i]].status);
 }
 
 void TestCMapTool::elementControlsSelect()
@@ -601,6 +624,27 @@ void TestCMapTool::listSharedValuesSelectFirstEntry()
     QCOMPARE(changes.count(), 1);
 }
 
+void TestCMapTool::listFindsFirstEntryByValue_data()
+{
+    QTest::addColumn<uint>("color");
+    QTest::addColumn<int>("index");
+    QTest::newRow("aqua, never cyan") << MakeColor(0x00, 0xFF, 0xFF) << 2;
+    QTest::newRow("fuchsia, never magenta") << MakeColor(0xFF, 0x00, 0xFF) << 45;
+    QTest::newRow("silver") << MakeColor(0xC0, 0xC0, 0xC0) << 122;
+    QTest::newRow("white") << MakeColor(0xFF, 0xFF, 0xFF) << 136;
+    QTest::newRow("unnamed") << MakeColor(0xCC, 0x00, 0xCC) << -1;
+    QTest::newRow("top byte counts") << (MakeColor(0xC0, 0xC0, 0xC0) | 0x01000000u) << -1;
+}
+
+// The lookup the window selects named colours with, on the list as the
+// window filled it.
+void TestCMapTool::listFindsFirstEntryByValue()
+{
+    QFETCH(uint, color);
+    QFETCH(int, index);
+    QCOMPARE(find<NamedColorCombo>("ColorList")->findColor(color), index);
+}
+
 void TestCMapTool::listArrowsInDroppedListPreviewEachStep()
 {
     auto *list = find<NamedColorCombo>("ColorList");
@@ -791,25 +835,25 @@ void TestCMapTool::verifyShows(const ExpectedState &expected)
              QStringLiteral("COLOR = #") + html(expected.color));
 
     const auto &scheme = expected.scheme;
-    for (int element = 0; element < SchemeElementCount; ++element)
-        QCOMPARE(html(find<BevelPanel>(swatchNames[element])->color()),
-                 html(scheme[std::size_t(element)]));
-    QCOMPARE(html(find<BevelPanel>("BackColor")->color()), html(scheme[0]));
-    QCOMPARE(html(find<OpaqueLabel>("C_Back")->fontColor()), html(InverseColor(scheme[0])));
-    QCOMPARE(html(find<OpaqueLabel>("C_Text")->fontColor()), html(scheme[1]));
-    QCOMPARE(html(find<BevelPanel>("TableColor")->fontColor()), html(scheme[1]));
-    QCOMPARE(html(find<OpaqueLabel>("C_Link")->fontColor()), html(scheme[2]));
-    QCOMPARE(html(find<OpaqueLabel>("C_Visit")->fontColor()), html(scheme[3]));
-    QCOMPARE(html(find<OpaqueLabel>("C_Click")->fontColor()), html(scheme[4]));
-    QCOMPARE(html(find<BevelPanel>("TableColor")->color()), html(scheme[5]));
+    for (int element = 0; element < SchemeElementCount; ++element) {
+        const PagePart &part = pageParts[element];
+        const TColor colour = scheme[std::size_t(element)];
+        auto *swatch = find<BevelPanel>(part.swatch);
+        QCOMPARE(html(swatch->color()), html(colour));
+        if (part.colouredPanel)
+            QCOMPARE(html(find<BevelPanel>(part.colouredPanel)->color()), html(colour));
+        for (const char *text : part.colouredTexts)
+            if (text)
+                QCOMPARE(html(find<ClickableControl>(text)->fontColor()),
+                         html(part.textsInverse ? InverseColor(colour) : colour));
+        // The lowered bevel marks the part being edited; the rule keeps its own.
+        QCOMPARE(swatch->bevelInner() == BevelStyle::Lowered,
+                 element == expected.element || element == ElementRule);
+    }
     for (const char *caption : {"C_Back", "C_Text", "C_Link", "C_Visit", "C_Click"})
         QCOMPARE(html(find<OpaqueLabel>(caption)->color()), html(scheme[0]));
-
-    for (int element = 0; element < ElementRule; ++element) {
-        const bool marked =
-            find<BevelPanel>(swatchNames[element])->bevelInner() == BevelPanel::Lowered;
-        QCOMPARE(marked, element == expected.element);
-    }
+    QCOMPARE(find<BevelPanel>("MsgPanel")->caption(),
+             QString::fromUtf8(pageParts[expected.element].status));
     QCOMPARE(find<QComboBox>("ColorList")->currentIndex(), expected.namedIndex());
 }
 

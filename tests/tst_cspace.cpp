@@ -189,8 +189,6 @@ private Q_SLOTS:
     void roundTripOverEveryColour();
     void namedColorTable();
     void namedColorsAgreeWithQt();
-    void firstMatchByValue_data();
-    void firstMatchByValue();
     void defaultScheme();
 };
 
@@ -344,7 +342,6 @@ void TestColorSpace::htmlOrderAndHexText()
     QFETCH(uint, html);
     QFETCH(QString, text);
     QCOMPARE(ColorToHtml(color), html);
-    QCOMPARE(QString::fromStdString(HexText(html)), text);
     QCOMPARE(QString::fromStdString(HtmlHex(color)), text);
 }
 
@@ -475,28 +472,6 @@ void TestColorSpace::namedColorsAgreeWithQt()
         QVERIFY2(qt.isValid(), qPrintable(name));
         QCOMPARE(MakeColor(qt.red(), qt.green(), qt.blue()), entry.color);
     }
-}
-
-void TestColorSpace::firstMatchByValue_data()
-{
-    QTest::addColumn<QString>("pageColor");
-    QTest::addColumn<int>("index");
-    QTest::newRow("aqua, never cyan") << QStringLiteral("#00FFFF") << 2;
-    QTest::newRow("fuchsia, never magenta") << QStringLiteral("#FF00FF") << 45;
-    QTest::newRow("silver") << QStringLiteral("#C0C0C0") << 122;
-    QTest::newRow("white") << QStringLiteral("#FFFFFF") << 136;
-    QTest::newRow("unnamed") << QStringLiteral("#CC00CC") << -1;
-}
-
-void TestColorSpace::firstMatchByValue()
-{
-    QFETCH(QString, pageColor);
-    QFETCH(int, index);
-    const auto table = NamedColors();
-    const auto found = std::find_if(table.begin(), table.end(), [&](const NamedColor &entry) {
-        return entry.color == fromPageOrder(pageColor);
-    });
-    QCOMPARE(found == table.end() ? -1 : int(found - table.begin()), index);
 }
 
 void TestColorSpace::defaultScheme()

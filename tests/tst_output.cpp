@@ -270,6 +270,11 @@ void TestOutput::choosingSelectedTagTypeAgainRunsNothing()
 
 void TestOutput::busyClipboardKeepsItsTextAndShowsError()
 {
+    // What the user had: rich text, as a browser leaves it.
+    auto *had = new QMimeData;
+    had->setHtml(QStringLiteral("<b>what the user had</b>"));
+    had->setText(QStringLiteral("what the user had"));
+    QGuiApplication::clipboard()->setMimeData(had);
     auto busy = std::make_unique<BusyClipboard>();
     BusyClipboard *clipboard = busy.get();
     m_window->setClipboard(std::move(busy));
@@ -281,7 +286,12 @@ void TestOutput::busyClipboardKeepsItsTextAndShowsError()
     QCOMPARE(reader.title, QStringLiteral("Tintwright"));
     QCOMPARE(reader.icon, QMessageBox::Critical);
     QCOMPARE(reader.text, QStringLiteral("クリップボードを開くことができません."));
-    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("what the user had"));
+    // The window reaches the desktop's clipboard only through its writer: had
+    // it cleared or filled the clipboard itself before the writer failed, the
+    // user's rich text would be lost.
+    const QMimeData *kept = QGuiApplication::clipboard()->mimeData();
+    QCOMPARE(kept->text(), QStringLiteral("what the user had"));
+    QCOMPARE(kept->html(), QStringLiteral("<b>what the user had</b>"));
     // After OK the program goes on.
     m_window->setClipboard(std::make_unique<SystemClipboard>());
     chooseTagType(6);

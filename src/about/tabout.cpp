@@ -15,6 +15,8 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui:
                    Qt::WindowCloseButtonHint);
     setFont(ProportionalFont(WindowFontPixels));
     setFixedSize(264, 165);
+    // The version shown is the project's, as major.minor.patch.
+    ui->Version->setText(QStringLiteral("ﾊﾞｰｼﾞｮﾝ " TINTWRIGHT_SHOWN_VERSION));
     // An icon is drawn at its own size, never stretched to its area.
     ui->ProgramIcon->setPixmap(QPixmap::fromImage(ProgramIconImage()));
     connect(ui->OKButton, &QPushButton::clicked, this, [this] { done(OkResult); });

@@ -1,20 +1,13 @@
 #include "tagtext.h"
 
+#include "colorbridge.h"
+
 using namespace cSpace;
-
-namespace {
-
-QString hash(TColor color)
-{
-    return u'#' + QString::fromLatin1(HtmlHex(color));
-}
-
-} // namespace
 
 QString TagText(int tagType, const SchemeColors &scheme)
 {
     const auto colour = [&scheme](SchemeElement element) {
-        return hash(scheme[element]);
+        return PageColorText(scheme[element]);
     };
     switch (TagType(tagType)) {
     case TagType::Body:

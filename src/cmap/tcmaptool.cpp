@@ -5,16 +5,14 @@
 #include "colorbridge.h"
 #include "colortables.h"
 #include "errordisplay.h"
-#include "tabout.h"
 #include "ui_tcmaptool.h"
 #include "uifonts.h"
 
+#include <QDialog>
 #include <QFile>
 #include <QIcon>
-#include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QRadioButton>
 
 #include <stdexcept>
 
@@ -65,6 +63,7 @@ TCMapTool::TCMapTool(QWidget *parent)
       m_clipboard(std::make_unique<SystemClipboard>())
 {
     ui->setupUi(this);
+    m_parts = makePageParts();
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     applyFonts();
@@ -106,40 +105,59 @@ SchemeColors TCMapTool::schemeColors() const
     return colors;
 }
 
-std::array<BevelPanel *, SchemeElementCount> TCMapTool::swatches() const
+// The seven page parts, indexed by element. What the window calls a part is
+// its caption or sample in the preview; the rule has neither, and a fixed name.
+TCMapTool::PageParts TCMapTool::makePageParts() const
 {
-    return {ui->P_Back, ui->P_Text, ui->P_Link, ui->P_Visit, ui->P_Click, ui->P_Table, ui->P_Line};
+    PageParts parts;
+    parts[ElementBackground] = {.swatch = ui->P_Back,
+                                .caption = ui->C_Back,
+                                .statusName = ui->C_Back->text(),
+                                .colouredPanel = ui->BackColor,
+                                .colouredTexts = {ui->C_Back},
+                                .textsInverse = true}; // readable on the background
+    parts[ElementText] = {.swatch = ui->P_Text,
+                          .caption = ui->C_Text,
+                          .statusName = ui->C_Text->text(),
+                          .colouredTexts = {ui->C_Text, ui->TableColor}};
+    parts[ElementLink] = {.swatch = ui->P_Link,
+                          .caption = ui->C_Link,
+                          .statusName = ui->C_Link->text(),
+                          .colouredTexts = {ui->C_Link}};
+    parts[ElementVisitedLink] = {.swatch = ui->P_Visit,
+                                 .caption = ui->C_Visit,
+                                 .statusName = ui->C_Visit->text(),
+                                 .colouredTexts = {ui->C_Visit}};
+    parts[ElementClickedLink] = {.swatch = ui->P_Click,
+                                 .caption = ui->C_Click,
+                                 .statusName = ui->C_Click->text(),
+                                 .colouredTexts = {ui->C_Click}};
+    parts[ElementTable] = {.swatch = ui->P_Table,
+                           .sample = ui->TableColor,
+                           .statusName = ui->TableColor->caption(),
+                           .colouredPanel = ui->TableColor};
+    parts[ElementRule] = {.swatch = ui->P_Line, .statusName = ruleElementName};
+    return parts;
 }
 
-// What the window calls an element: the caption that stands for it in the
-// preview, or the rule's fixed name.
-QString TCMapTool::elementName(int element) const
+std::array<BevelPanel *, SchemeElementCount> TCMapTool::swatches() const
 {
-    switch (element) {
-    case ElementBackground:
-        return ui->C_Back->text();
-    case ElementText:
-        return ui->C_Text->text();
-    case ElementLink:
-        return ui->C_Link->text();
-    case ElementVisitedLink:
-        return ui->C_Visit->text();
-    case ElementClickedLink:
-        return ui->C_Click->text();
-    case ElementTable:
-        return ui->TableColor->caption();
-    default:
-        return ruleElementName;
-    }
+    std::array<BevelPanel *, SchemeElementCount> panels{};
+    for (std::size_t element = 0; element < panels.size(); ++element)
+        panels[element] = m_parts[element].swatch;
+    return panels;
 }
 
 void TCMapTool::bindEvents()
 {
-    for (ClickableControl *control : std::initializer_list<ClickableControl *>{
-             ui->C_Back, ui->C_Text, ui->C_Link, ui->C_Visit, ui->C_Click, ui->P_Back, ui->P_Text,
-             ui->P_Link, ui->P_Visit, ui->P_Click, ui->P_Table, ui->TableColor, ui->P_Line}) {
-        connect(control, &ClickableControl::clicked, this,
-                Guarded([this, control] { ItemSelect(control); }));
+    // Each part is selected by its caption or sample and by its swatch.
+    for (const PagePart &part : m_parts) {
+        for (ClickableControl *control :
+             std::initializer_list<ClickableControl *>{part.caption, part.sample, part.swatch}) {
+            if (control)
+                connect(control, &ClickableControl::clicked, this,
+                        Guarded([this, control] { ItemSelect(control); }));
+        }
     }
     for (SliderBar *bar : {ui->BarR, ui->BarG, ui->BarB})
         connect(bar, &SliderBar::valueChanged, this, Guarded([this, bar] { RGBChange(bar); }));
@@ -176,8 +194,7 @@ void TCMapTool::nameControlsForScreenReaders()
         panels[std::size_t(element)]->setAccessibleName(elementName(element));
     ui->ColorCube->setAccessibleName(QStringLiteral("ウェブセーフカラー"));
     ui->ColorCube->setCellNamer([this](int column, int row) {
-        return u'#' + QString::fromLatin1(
-                          HtmlHex(CubeCellColor(column, row, ui->ColorCube->columnCount())));
+        return PageColorText(CubeCellColor(column, row, ui->ColorCube->columnCount()));
     });
     ui->ColorList->setAccessibleName(QStringLiteral("カラー名"));
 }
@@ -185,8 +202,9 @@ void TCMapTool::nameControlsForScreenReaders()
 void TCMapTool::applyFonts()
 {
     setFont(ProportionalFont(WindowFontPixels));
-    for (QWidget *caption : {ui->C_Back, ui->C_Text, ui->C_Link, ui->C_Visit, ui->C_Click})
-        caption->setFont(ProportionalFont(15));
+    for (const PagePart &part : m_parts)
+        if (part.caption)
+            part.caption->setFont(ProportionalFont(15));
     ui->HexName->setFont(FixedPitchFont(17));
     ui->ColorList->setFont(ProportionalFont(13));
 }
@@ -336,42 +354,19 @@ void TCMapTool::Exit2Click()
     close();
 }
 
+// Paints the current colour into the current part's previews, its swatch
+// last. A Tag that names no part has no previews.
 void TCMapTool::applyElementColor()
 {
+    if (m_currentElement < 0 || m_currentElement >= SchemeElementCount)
+        return;
+    const PagePart &part = m_parts[std::size_t(m_currentElement)];
     const TColor color = m_currentColor;
-    switch (m_currentElement) {
-    case ElementBackground:
-        ui->BackColor->setColor(color);
-        ui->C_Back->setFontColor(InverseColor(color)); // stays readable on the background
-        ui->P_Back->setColor(color);
-        break;
-    case ElementText:
-        ui->C_Text->setFontColor(color);
-        ui->TableColor->setFontColor(color);
-        ui->P_Text->setColor(color);
-        break;
-    case ElementLink:
-        ui->C_Link->setFontColor(color);
-        ui->P_Link->setColor(color);
-        break;
-    case ElementVisitedLink:
-        ui->C_Visit->setFontColor(color);
-        ui->P_Visit->setColor(color);
-        break;
-    case ElementClickedLink:
-        ui->C_Click->setFontColor(color);
-        ui->P_Click->setColor(color);
-        break;
-    case ElementTable:
-        ui->TableColor->setColor(color);
-        ui->P_Table->setColor(color);
-        break;
-    case ElementRule:
-        ui->P_Line->setColor(color);
-        break;
-    default:
-        break;
-    }
+    if (part.colouredPanel)
+        part.colouredPanel->setColor(color);
+    for (ClickableControl *text : part.colouredTexts)
+        text->setFontColor(part.textsInverse ? InverseColor(color) : color);
+    part.swatch->setColor(color);
 }
 
 void TCMapTool::setRgbBars(TColor color)
@@ -392,8 +387,7 @@ void TCMapTool::updateFromRgbBars()
     ui->DispG->setColor(MakeColor(0, ui->BarG->value(), 0));
     ui->DispB->setColor(MakeColor(0, 0, ui->BarB->value()));
     m_currentColor = ui->DispR->color() | ui->DispG->color() | ui->DispB->color();
-    ui->HexName->setText(QStringLiteral("COLOR = #") +
-                         QString::fromLatin1(HtmlHex(m_currentColor)));
+    ui->HexName->setText(QStringLiteral("COLOR = ") + PageColorText(m_currentColor));
     applyElementColor();
     selectNamedColor(m_currentColor);
 }

@@ -11,6 +11,10 @@
 // and the named list. Bars and lists set from code are silenced, so no
 // handler ever re-enters another. The seven scheme colours live only in the
 // swatch panels; the window's own state is the current colour and element.
+//
+// Which controls stand for each page part, and which previews follow its
+// colour, is said once, in the table of page parts made by the constructor;
+// every handler that works per part reads that table.
 
 #include "cspace.h"
 #include "tagtext.h"
@@ -20,11 +24,14 @@
 
 #include <array>
 #include <memory>
+#include <vector>
 
 class BevelPanel;
+class ClickableControl;
 class ClipboardWriter;
+class OpaqueLabel;
 class SliderBar;
-class TAboutBox;
+class QDialog;
 class QPainter;
 
 namespace Ui {
@@ -40,7 +47,7 @@ public:
     ~TCMapTool() override;
 
     // The dialog Help -> About shows; it is created after this window.
-    void setAboutBox(TAboutBox *aboutBox) { m_aboutBox = aboutBox; }
+    void setAboutBox(QDialog *aboutBox) { m_aboutBox = aboutBox; }
     void setClipboard(std::unique_ptr<ClipboardWriter> clipboard);
 
     cSpace::TColor currentColor() const { return m_currentColor; }
@@ -71,9 +78,27 @@ private:
     void selectNamedColor(cSpace::TColor color);
     void takeColor(cSpace::TColor color);
 
+    // One page part as the window shows it.
+    struct PagePart
+    {
+        BevelPanel *swatch = nullptr;   // holds the part's colour: the scheme lives here
+        OpaqueLabel *caption = nullptr; // its caption in the preview, if it has one
+        BevelPanel *sample = nullptr;   // its sample in the preview, if it has one
+        QString statusName;             // the status line while the part is edited
+        // What painting the part's colour does besides filling its swatch: a
+        // preview panel takes the colour, and texts take it (or its inverse,
+        // for text that stands on the part itself).
+        BevelPanel *colouredPanel = nullptr;
+        std::vector<ClickableControl *> colouredTexts = {};
+        bool textsInverse = false;
+    };
+    using PageParts = std::array<PagePart, cSpace::SchemeElementCount>;
+    PageParts makePageParts() const;
+    const PageParts &pageParts() const { return m_parts; }
+
     // The seven swatch panels that hold the scheme, indexed by element.
     std::array<BevelPanel *, cSpace::SchemeElementCount> swatches() const;
-    QString elementName(int element) const;
+    QString elementName(int element) const { return m_parts[std::size_t(element)].statusName; }
 
     void bindEvents();
     void nameControlsForScreenReaders();
@@ -81,8 +106,9 @@ private:
     void raiseWindowedControls();
 
     std::unique_ptr<Ui::TCMapTool> ui;
+    PageParts m_parts;
     std::unique_ptr<ClipboardWriter> m_clipboard;
-    TAboutBox *m_aboutBox = nullptr;
+    QDialog *m_aboutBox = nullptr;
     cSpace::TColor m_currentColor = 0;
     int m_currentElement = 0;
 };

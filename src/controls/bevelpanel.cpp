@@ -1,35 +1,16 @@
 #include "bevelpanel.h"
 
-#include "frames.h"
-
 #include <QPainter>
-
-namespace {
-
-BevelStyle styleOf(BevelPanel::Bevel bevel)
-{
-    switch (bevel) {
-    case BevelPanel::Lowered:
-        return BevelStyle::Lowered;
-    case BevelPanel::Raised:
-        return BevelStyle::Raised;
-    case BevelPanel::None:
-        break;
-    }
-    return BevelStyle::None;
-}
-
-} // namespace
 
 BevelPanel::BevelPanel(QWidget *parent) : ClickableControl(parent) {}
 
-void BevelPanel::setBevelOuter(Bevel bevel)
+void BevelPanel::setBevelOuter(BevelStyle bevel)
 {
     m_bevelOuter = bevel;
     update();
 }
 
-void BevelPanel::setBevelInner(Bevel bevel)
+void BevelPanel::setBevelInner(BevelStyle bevel)
 {
     if (m_bevelInner == bevel)
         return;
@@ -60,9 +41,9 @@ void BevelPanel::paintEvent(QPaintEvent *)
     QPainter painter(this);
     const QPalette &colours = palette();
     painter.fillRect(rect(), faceColor());
-    QRect inside = DrawBevel(painter, rect(), styleOf(m_bevelOuter), m_bevelWidth, colours);
+    QRect inside = DrawBevel(painter, rect(), m_bevelOuter, m_bevelWidth, colours);
     inside.adjust(m_borderWidth, m_borderWidth, -m_borderWidth, -m_borderWidth);
-    inside = DrawBevel(painter, inside, styleOf(m_bevelInner), m_bevelWidth, colours);
+    inside = DrawBevel(painter, inside, m_bevelInner, m_bevelWidth, colours);
     painter.setPen(textColor());
     m_caption.draw(painter, inside, Qt::AlignCenter);
 }

@@ -2,6 +2,7 @@
 
 #include "cachedtext.h"
 #include "clickablecontrol.h"
+#include "frames.h"
 
 // A panel: a rectangle in its colour with an outer and an inner bevel, a
 // border between them, and an optional caption centred in what is left.
@@ -10,27 +11,22 @@
 class BevelPanel final : public ClickableControl
 {
     Q_OBJECT
-    Q_PROPERTY(Bevel bevelOuter READ bevelOuter WRITE setBevelOuter)
-    Q_PROPERTY(Bevel bevelInner READ bevelInner WRITE setBevelInner)
+    Q_PROPERTY(BevelStyle bevelOuter READ bevelOuter WRITE setBevelOuter)
+    Q_PROPERTY(BevelStyle bevelInner READ bevelInner WRITE setBevelInner)
     Q_PROPERTY(int bevelWidth READ bevelWidth WRITE setBevelWidth)
     Q_PROPERTY(int borderWidth READ borderWidth WRITE setBorderWidth)
     Q_PROPERTY(QString caption READ caption WRITE setCaption)
 
 public:
-    enum Bevel
-    {
-        None,
-        Lowered,
-        Raised
-    };
-    Q_ENUM(Bevel)
+    // The form names the bevels BevelPanel::None, ::Lowered and ::Raised.
+    using enum BevelStyle;
 
     explicit BevelPanel(QWidget *parent = nullptr);
 
-    Bevel bevelOuter() const { return m_bevelOuter; }
-    void setBevelOuter(Bevel bevel);
-    Bevel bevelInner() const { return m_bevelInner; }
-    void setBevelInner(Bevel bevel);
+    BevelStyle bevelOuter() const { return m_bevelOuter; }
+    void setBevelOuter(BevelStyle bevel);
+    BevelStyle bevelInner() const { return m_bevelInner; }
+    void setBevelInner(BevelStyle bevel);
     int bevelWidth() const { return m_bevelWidth; }
     void setBevelWidth(int width);
     int borderWidth() const { return m_borderWidth; }
@@ -42,8 +38,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    Bevel m_bevelOuter = Raised;
-    Bevel m_bevelInner = None;
+    BevelStyle m_bevelOuter = Raised;
+    BevelStyle m_bevelInner = None;
     int m_bevelWidth = 1;
     int m_borderWidth = 0;
     CachedText m_caption;

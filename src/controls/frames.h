@@ -15,6 +15,8 @@ class QPalette;
 void DrawRing(QPainter &painter, const QRect &rect, const QColor &topLeft,
               const QColor &bottomRight);
 
+// How a panel's or a box's edge is shaded: flat, sunk into its parent or
+// standing out of it.
 enum class BevelStyle
 {
     None,

@@ -152,21 +152,17 @@ constexpr TColor CubeCellColor(int column, int row, int columnCount) noexcept
     return MakeColor(255 - 51 * redStep, 255 - 51 * greenStep, 255 - 51 * blueStep);
 }
 
-// Exactly six upper-case hexadecimal digits of an HTML-order value, with
-// leading zeros and no prefix: 0x0000FF -> "0000FF".
-inline std::string HexText(HtmlColor value)
+// The hex text of a colour in page order: exactly six upper-case digits of
+// its HTML-order value, with leading zeros and no prefix (callers write the
+// "#"): TColor 0x00CC9966 -> "6699CC", 0x00FF0000 -> "0000FF".
+inline std::string HtmlHex(TColor color)
 {
     constexpr char digits[] = "0123456789ABCDEF";
+    HtmlColor value = ColorToHtml(color);
     std::string text(6, '0');
     for (int i = 5; i >= 0; --i, value >>= 4)
         text[static_cast<std::size_t>(i)] = digits[value & 0xF];
     return text;
-}
-
-// The hex text of a colour in page order: TColor 0x00CC9966 -> "6699CC".
-inline std::string HtmlHex(TColor color)
-{
-    return HexText(ColorToHtml(color));
 }
 
 } // namespace cSpace
