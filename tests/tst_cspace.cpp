@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include <array>
+#include <type_traits>
 
 using namespace cSpace;
 
@@ -157,6 +158,13 @@ const char *const namedColorOracle[] = {
     "yellowgreen #9ACD32",
 };
 
+// The three encodings of a colour cannot be passed for one another.
+static_assert(!std::is_invocable_v<decltype(&HslToRgb), TColor>);
+static_assert(!std::is_invocable_v<decltype(&RgbToHsl), PackedHsl>);
+static_assert(!std::is_invocable_v<decltype(&HtmlHex), HtmlColor>);
+static_assert(!std::is_convertible_v<PackedHsl, TColor> &&
+              !std::is_convertible_v<HtmlColor, TColor>);
+
 TColor fromPageOrder(const QString &hash)
 {
     bool ok = false;
@@ -284,7 +292,7 @@ void TestColorSpace::hslToRgb()
     QCOMPARE(QString::fromStdString(HtmlHex(color)), html);
     QCOMPARE(color & 0xFF000000u, 0u);
     // Bits 25..31 of the packed value are ignored.
-    QCOMPARE(HslToRgb(MakeHsl(h, s, l) | 0xFE000000u), color);
+    QCOMPARE(HslToRgb(PackedHsl{std::uint32_t(MakeHsl(h, s, l)) | 0xFE000000u}), color);
 }
 
 void TestColorSpace::hueChannelBorders_data()
@@ -316,8 +324,8 @@ void TestColorSpace::packedValues()
     QCOMPARE(MakeColor(255, 0, 0), 0x000000FFu);
     QCOMPARE(MakeColor(0, 255, 0), 0x0000FF00u);
     QCOMPARE(MakeColor(0, 0, 255), 0x00FF0000u);
-    QCOMPARE(RgbToHsl(MakeColor(255, 0, 0)), 0x0000FF7Fu);
-    QCOMPARE(RgbToHsl(MakeColor(255, 0, 255)), 0x012CFF7Fu); // hue 300 needs bit 24
+    QCOMPARE(RgbToHsl(MakeColor(255, 0, 0)), PackedHsl{0x0000FF7Fu});
+    QCOMPARE(RgbToHsl(MakeColor(255, 0, 255)), PackedHsl{0x012CFF7Fu}); // hue 300 needs bit 24
     QCOMPARE(CubeCellColor(1, 0, 16), 0x00CCFFFFu);
 }
 
@@ -341,7 +349,7 @@ void TestColorSpace::htmlOrderAndHexText()
     QFETCH(uint, color);
     QFETCH(uint, html);
     QFETCH(QString, text);
-    QCOMPARE(ColorToHtml(color), html);
+    QCOMPARE(ColorToHtml(color), HtmlColor{html});
     QCOMPARE(QString::fromStdString(HtmlHex(color)), text);
 }
 

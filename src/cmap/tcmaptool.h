@@ -94,7 +94,6 @@ private:
     };
     using PageParts = std::array<PagePart, cSpace::SchemeElementCount>;
     PageParts makePageParts() const;
-    const PageParts &pageParts() const { return m_parts; }
 
     // The seven swatch panels that hold the scheme, indexed by element.
     std::array<BevelPanel *, cSpace::SchemeElementCount> swatches() const;

@@ -18,12 +18,20 @@ namespace cSpace {
 // A colour as the program holds it: 0x00BBGGRR, red in the low byte.
 using TColor = std::uint32_t;
 
+// The two other 32-bit encodings are types of their own, so that none of the
+// three can be passed for another without the compiler noticing; their bits
+// are reached with static_cast.
+
 // Hue in bits 16..24 (0..359 degrees), saturation in bits 8..15 and lightness
 // in bits 0..7 (both 0..255).
-using PackedHsl = std::uint32_t;
+enum class PackedHsl : std::uint32_t
+{
+};
 
 // 0x00RRGGBB: the order in which a page writes a colour.
-using HtmlColor = std::uint32_t;
+enum class HtmlColor : std::uint32_t
+{
+};
 
 constexpr int RedOf(TColor color) noexcept
 {
@@ -46,21 +54,22 @@ constexpr TColor MakeColor(int red, int green, int blue) noexcept
 
 constexpr int HueOf(PackedHsl hsl) noexcept
 {
-    return static_cast<int>((hsl >> 16) & 0x1FF);
+    return static_cast<int>((static_cast<std::uint32_t>(hsl) >> 16) & 0x1FF);
 }
 constexpr int SaturationOf(PackedHsl hsl) noexcept
 {
-    return static_cast<int>((hsl >> 8) & 0xFF);
+    return static_cast<int>((static_cast<std::uint32_t>(hsl) >> 8) & 0xFF);
 }
 constexpr int LightnessOf(PackedHsl hsl) noexcept
 {
-    return static_cast<int>(hsl & 0xFF);
+    return static_cast<int>(static_cast<std::uint32_t>(hsl) & 0xFF);
 }
 
 constexpr PackedHsl MakeHsl(int hue, int saturation, int lightness) noexcept
 {
-    return static_cast<PackedHsl>(hue) << 16 | static_cast<PackedHsl>(saturation) << 8 |
-           static_cast<PackedHsl>(lightness);
+    return PackedHsl{static_cast<std::uint32_t>(hue) << 16 |
+                     static_cast<std::uint32_t>(saturation) << 8 |
+                     static_cast<std::uint32_t>(lightness)};
 }
 
 // Converts a colour to the program's integer HSL scale. Bits 24..31 of the
@@ -130,7 +139,7 @@ constexpr TColor HslToRgb(PackedHsl hsl) noexcept
 // Swaps the red and blue bytes and drops the top byte: 0x12345678 -> 0x785634.
 constexpr HtmlColor ColorToHtml(TColor color) noexcept
 {
-    return (color >> 16 & 0xFF) | (color & 0xFF00) | (color & 0xFF) << 16;
+    return HtmlColor{(color >> 16 & 0xFF) | (color & 0xFF00) | (color & 0xFF) << 16};
 }
 
 // The colour whose every channel is 255 minus that of `color`: readable text
@@ -158,7 +167,7 @@ constexpr TColor CubeCellColor(int column, int row, int columnCount) noexcept
 inline std::string HtmlHex(TColor color)
 {
     constexpr char digits[] = "0123456789ABCDEF";
-    HtmlColor value = ColorToHtml(color);
+    auto value = static_cast<std::uint32_t>(ColorToHtml(color));
     std::string text(6, '0');
     for (int i = 5; i >= 0; --i, value >>= 4)
         text[static_cast<std::size_t>(i)] = digits[value & 0xF];
