@@ -243,7 +243,7 @@ void TCMapTool::ItemSelect(QObject *sender)
     // The lowered bevel marks the element being edited; the rule is never marked.
     const auto panels = swatches();
     for (int element = 0; element < ElementRule; ++element)
-        panels[std::size_t(element)]->setBevelInner(BevelPanel::None);
+        panels[std::size_t(element)]->setBevelInner(BevelStyle::None);
 
     const auto *control = qobject_cast<const ClickableControl *>(sender);
     m_currentElement = control ? control->tag() : ElementBackground;
@@ -251,7 +251,7 @@ void TCMapTool::ItemSelect(QObject *sender)
         m_currentColor = panels[std::size_t(m_currentElement)]->color();
         ui->MsgPanel->setCaption(elementName(m_currentElement));
         if (m_currentElement != ElementRule)
-            panels[std::size_t(m_currentElement)]->setBevelInner(BevelPanel::Lowered);
+            panels[std::size_t(m_currentElement)]->setBevelInner(BevelStyle::Lowered);
     }
     takeColor(m_currentColor);
 }
