@@ -301,13 +301,13 @@ void TestShell::errorInHandlerIsShownAndProgramGoesOn()
         box->button(QMessageBox::Ok)->click();
     });
     // A handler bound as the window binds its own, run by a click.
-    QWidget *swatch = control(m_window.get(), "P_Link");
-    const auto connection = connect(qobject_cast<ClickableControl *>(swatch),
-                                    &ClickableControl::clicked, this, Guarded([standardError] {
-                                        if (standardError)
-                                            throw std::runtime_error("壊れました");
-                                        throw 42;
-                                    }));
+    auto *swatch = control<ClickableControl>(m_window.get(), "P_Link");
+    const auto connection =
+        connect(swatch, &ClickableControl::clicked, this, Guarded([standardError] {
+                    if (standardError)
+                        throw std::runtime_error("壊れました");
+                    throw 42;
+                }));
     click(swatch);
     disconnect(connection);
     QCOMPARE(shownTitle, QStringLiteral("Tintwright"));
