@@ -8,10 +8,17 @@ build=${1:-build}
 runs=${2:-15}
 probe=$build/bench/startup_probe
 
-number=$((300 + RANDOM % 500))
-Xvfb ":$number" -screen 0 1280x1024x24 -dpi 96 -noreset -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display itself and writes its number once it is ready.
+number_file=$(mktemp)
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -noreset -nolisten tcp 3>"$number_file" >/dev/null 2>&1 &
 server=$!
-trap 'kill $server 2>/dev/null || true' EXIT
+trap 'kill $server 2>/dev/null || true; rm -f "$number_file"' EXIT
+number=
+for _ in $(seq 200); do
+    number=$(sed -n '/^[0-9][0-9]*$/p' "$number_file")
+    [ -n "$number" ] && break
+    sleep 0.05
+done
 export DISPLAY=":$number" QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR
 XDG_RUNTIME_DIR=$(mktemp -d)
 chmod 700 "$XDG_RUNTIME_DIR"

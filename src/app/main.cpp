@@ -7,6 +7,7 @@
 #include "programicon.h"
 #include "tabout.h"
 #include "tcmaptool.h"
+#include "toolkittexts.h"
 #include "uifonts.h"
 
 #include <QApplication>
@@ -22,6 +23,7 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(ProgramIcon());
     QApplication::setFont(ProportionalFont(WindowFontPixels));
     QApplication::setStyle(new HintTimingStyle);
+    LoadToolkitTexts();
 
     TCMapTool CMapTool;
     TAboutBox AboutBox;

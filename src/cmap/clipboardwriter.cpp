@@ -3,14 +3,18 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QPointer>
 
 bool SystemClipboard::replaceText(const QString &text)
 {
     QClipboard *clipboard = QGuiApplication::clipboard();
     auto *data = new QMimeData;
     data->setText(text);
+    const QPointer<QMimeData> ours(data); // the toolkit deletes it once another program takes over
     clipboard->setMimeData(data, QClipboard::Clipboard);
-    // Reading back asks whoever owns the clipboard now: if another program
-    // kept it, that is its text, not ours, and the copy did not happen.
-    return clipboard->text(QClipboard::Clipboard) == text;
+    // Whether our text is on the clipboard is whether we own it now. The
+    // toolkit hands back our own data only while the display server names us
+    // as the owner; it never asks another program for its text here, which
+    // could keep the window waiting for seconds on one that does not answer.
+    return ours && clipboard->mimeData(QClipboard::Clipboard) == ours;
 }

@@ -23,20 +23,22 @@ cleanup() {
 trap cleanup EXIT
 
 # A virtual screen of 1280 x 1024 at 96 dpi, without a window manager.
+# Xvfb picks a free display number itself (-displayfd) and writes it once it
+# accepts connections, so runs sharing a machine, even from other containers
+# whose sockets this one cannot see in /tmp/.X11-unix, never collide.
 start_server() {
-    for attempt in $(seq 20); do
-        local number=$((200 + RANDOM % 700))
-        [ -e "/tmp/.X11-unix/X$number" ] && continue
-        Xvfb ":$number" -screen 0 1280x1024x24 -dpi 96 -noreset -nolisten tcp "$@" >"$WORK/xvfb.log" 2>&1 &
-        SERVER_PID=$!
-        export DISPLAY=":$number"
-        for _ in $(seq 100); do
-            xdotool getmouselocation >/dev/null 2>&1 && return 0
-            kill -0 "$SERVER_PID" 2>/dev/null || break
-            sleep 0.05
-        done
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -noreset -nolisten tcp "$@" \
+        3>"$WORK/display" >"$WORK/xvfb.log" 2>&1 &
+    SERVER_PID=$!
+    local number=
+    for _ in $(seq 400); do
+        number=$(sed -n '/^[0-9][0-9]*$/p' "$WORK/display")
+        [ -n "$number" ] && break
+        kill -0 "$SERVER_PID" 2>/dev/null || break
+        sleep 0.025
     done
-    fail "no X server could be started"
+    [ -n "$number" ] || fail "no X server could be started: $(cat "$WORK/xvfb.log")"
+    export DISPLAY=":$number"
 }
 
 # Polls for a visible window whose name matches a regular expression.

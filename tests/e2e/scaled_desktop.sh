@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Under a window manager (openbox) on a 1280 x 1024 screen, the window's frame
+# opens at its designed place 347,127 where the whole window fits there; at a
+# desktop scale of 2 it does not, and the window moves just enough to lie
+# wholly on the screen: every slider and button within reach.
+#   scaled_desktop.sh BINARY XCLOSE
+source "$(dirname "$0")/lib.sh" "$1" "$2"
+start_server
+openbox >"$WORK/openbox.log" 2>&1 &
+wm=$!
+trap 'kill $wm 2>/dev/null || true; cleanup' EXIT
+for _ in $(seq 200); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    sleep 0.025
+done
+
+# The outer frame as "left top right bottom" on the screen.
+frame_of() {
+    local window=$1 extents x y width height
+    for _ in $(seq 100); do
+        extents=$(xprop -id "$window" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.* = //p' | tr -d ,)
+        [ -n "$extents" ] && break
+        sleep 0.025
+    done
+    read -r left right top bottom <<<"$extents"
+    x=$(xwininfo -id "$window" | sed -n 's/.*Absolute upper-left X: *//p')
+    y=$(xwininfo -id "$window" | sed -n 's/.*Absolute upper-left Y: *//p')
+    width=$(xwininfo -id "$window" | sed -n 's/.*Width: *//p')
+    height=$(xwininfo -id "$window" | sed -n 's/.*Height: *//p')
+    echo "$((x - left)) $((y - top)) $((x + width + right)) $((y + height + bottom))"
+}
+
+# scale, then the frame's left and top edges expected: the designed place
+# (in device pixels), or at scale 2 moved left until its right edge meets the
+# screen's (to within the pixel that rounding a scaled frame may leave).
+while read -r scale expected_left expected_top least_right; do
+    QT_SCALE_FACTOR=$scale start_program
+    sleep 0.3 # the window manager's frame settles
+    read -r left top right bottom <<<"$(frame_of "$MAIN_WINDOW")"
+    [ "$left" -ge 0 ] && [ "$top" -ge 0 ] && [ "$right" -le 1280 ] && [ "$bottom" -le 1024 ] ||
+        fail "at scale $scale the frame $left,$top-$right,$bottom is not wholly on the screen"
+    [ "$expected_left" != any ] || expected_left=$left
+    expect_equal "$left,$top" "$expected_left,$expected_top" "frame position at scale $scale"
+    [ "$right" -ge "$least_right" ] || fail "at scale $scale the window moved too far: right edge $right"
+    "$XCLOSE" "$MAIN_WINDOW"
+    expect_exit 0
+done <<'CASES'
+1 347 127 0
+2 any 254 1279
+CASES
+echo "PASS: the window opens at its place, and wholly on the screen at scale 2"
