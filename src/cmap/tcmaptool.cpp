@@ -97,6 +97,16 @@ void TCMapTool::setClipboard(std::unique_ptr<ClipboardWriter> clipboard)
     m_clipboard = std::move(clipboard);
 }
 
+// The window keeps its fixed size in every state: a window manager's
+// request to show it full screen or maximised is undone at once.
+void TCMapTool::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    constexpr Qt::WindowStates resizingStates = Qt::WindowFullScreen | Qt::WindowMaximized;
+    if (event->type() == QEvent::WindowStateChange && (windowState() & resizingStates))
+        setWindowState(windowState() & ~resizingStates);
+}
+
 SchemeColors TCMapTool::schemeColors() const
 {
     SchemeColors colors{};

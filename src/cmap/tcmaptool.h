@@ -48,6 +48,9 @@ public:
     // The seven scheme colours as the swatches hold them.
     SchemeColors schemeColors() const;
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     // Event handlers.
     void FormCreate();
