@@ -1,5 +1,6 @@
 #include "tabout.h"
 
+#include "fixedsize.h"
 #include "programicon.h"
 #include "ui_tabout.h"
 #include "uifonts.h"
@@ -16,6 +17,7 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui:
                    Qt::WindowCloseButtonHint);
     setFont(ProportionalFont(WindowFontPixels));
     setFixedSize(264, 165);
+    KeepFixedSize(this);
     setModal(true);
     // An icon is drawn at its own size, never stretched to its area.
     ui->ProgramIcon->setPixmap(QPixmap::fromImage(ProgramIconImage()));

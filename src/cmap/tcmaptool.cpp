@@ -5,6 +5,7 @@
 #include "colorbridge.h"
 #include "colortables.h"
 #include "errordisplay.h"
+#include "fixedsize.h"
 #include "tabout.h"
 #include "ui_tcmaptool.h"
 #include "uifonts.h"
@@ -82,6 +83,7 @@ TCMapTool::TCMapTool(QWidget *parent)
     // The client area keeps its designed size below the menu bar.
     ui->ClientArea->setFixedSize(518, 334);
     setFixedSize(518, 334 + menuBar()->sizeHint().height());
+    KeepFixedSize(this);
     move(347, 127);
 
     FormCreate();
@@ -95,16 +97,6 @@ TCMapTool::~TCMapTool() = default;
 void TCMapTool::setClipboard(std::unique_ptr<ClipboardWriter> clipboard)
 {
     m_clipboard = std::move(clipboard);
-}
-
-// The window keeps its fixed size in every state: a window manager's
-// request to show it full screen or maximised is undone at once.
-void TCMapTool::changeEvent(QEvent *event)
-{
-    QMainWindow::changeEvent(event);
-    constexpr Qt::WindowStates resizingStates = Qt::WindowFullScreen | Qt::WindowMaximized;
-    if (event->type() == QEvent::WindowStateChange && (windowState() & resizingStates))
-        setWindowState(windowState() & ~resizingStates);
 }
 
 SchemeColors TCMapTool::schemeColors() const

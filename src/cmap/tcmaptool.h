@@ -48,9 +48,6 @@ public:
     // The seven scheme colours as the swatches hold them.
     SchemeColors schemeColors() const;
 
-protected:
-    void changeEvent(QEvent *event) override;
-
 private:
     // Event handlers.
     void FormCreate();
