@@ -89,6 +89,22 @@ struct ExpectedState
     }
 };
 
+// Where the style puts a horizontal bar's thumb at its present value.
+QRect thumbRect(const QScrollBar *bar)
+{
+    QStyleOptionSlider option;
+    option.initFrom(bar);
+    option.orientation = Qt::Horizontal;
+    option.minimum = bar->minimum();
+    option.maximum = bar->maximum();
+    option.sliderPosition = bar->value();
+    option.sliderValue = bar->value();
+    option.singleStep = bar->singleStep();
+    option.pageStep = bar->pageStep();
+    return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider,
+                                        bar);
+}
+
 } // namespace
 
 class TestCMapTool final : public QObject
@@ -104,6 +120,8 @@ private Q_SLOTS:
     void layout();
     void fontsTagsAndRanges();
     void tabOrder();
+    void tagTypeGroupEnteredAtSelectedItem_data();
+    void tagTypeGroupEnteredAtSelectedItem();
     void startUpState();
     void startUpPixels();
     void elementControlsSelect_data();
@@ -114,6 +132,7 @@ private Q_SLOTS:
     void rgbBarMovesAllHslBars();
     void hslBarLeavesOtherHslBars();
     void thumbDragFollowsLive();
+    void heldClickInTroughStepsUpToPointer();
     void backgroundCaptionTakesInverse();
     void textColourAlsoColoursTableSample();
     void greysHaveNoHueOrSaturation();
@@ -129,6 +148,8 @@ private Q_SLOTS:
     void listFindsFirstEntryByValue_data();
     void listFindsFirstEntryByValue();
     void listArrowsInDroppedListPreviewEachStep();
+    void droppedListFromBlankSelection_data();
+    void droppedListFromBlankSelection();
     void listItemDrawing();
     void randomUserSessionsKeepWindowInStep();
 
@@ -292,6 +313,34 @@ void TestCMapTool::tabOrder()
     }
 }
 
+void TestCMapTool::tagTypeGroupEnteredAtSelectedItem_data()
+{
+    QTest::addColumn<int>("selected");
+    QTest::addColumn<bool>("backwards");
+    QTest::newRow("first item, Tab") << 0 << false;
+    QTest::newRow("first item, Shift+Tab") << 0 << true;
+    QTest::newRow("fourth item, Tab") << 3 << false;
+    QTest::newRow("fourth item, Shift+Tab") << 3 << true;
+}
+
+void TestCMapTool::tagTypeGroupEnteredAtSelectedItem()
+{
+    QFETCH(int, selected);
+    QFETCH(bool, backwards);
+    auto *tagTypes = find<RadioGroup>("MakeType");
+    if (selected != 0)
+        click(tagTypes->button(selected));
+    // From the red slider: seven stops forward (six bars, the copy button)
+    // or four back (grid, list, close button).
+    find("BarR")->setFocus();
+    for (int stop = 0; stop < (backwards ? 4 : 7); ++stop)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab,
+                        backwards ? Qt::ShiftModifier : Qt::NoModifier);
+    QCOMPARE(QApplication::focusWidget(), tagTypes->button(selected));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QCOMPARE(tagTypes->itemIndex(), selected);
+}
+
 void TestCMapTool::startUpState()
 {
     verifyShows(ExpectedState{});
@@ -425,17 +474,7 @@ void TestCMapTool::hslBarLeavesOtherHslBars()
 void TestCMapTool::thumbDragFollowsLive()
 {
     auto *green = find<SliderBar>("BarG");
-    QStyleOptionSlider option;
-    option.initFrom(green);
-    option.orientation = Qt::Horizontal;
-    option.minimum = green->minimum();
-    option.maximum = green->maximum();
-    option.sliderPosition = green->value();
-    option.sliderValue = green->value();
-    option.singleStep = green->singleStep();
-    option.pageStep = green->pageStep();
-    const QRect thumb = green->style()->subControlRect(QStyle::CC_ScrollBar, &option,
-                                                       QStyle::SC_ScrollBarSlider, green);
+    const QRect thumb = thumbRect(green);
     QSignalSpy moves(green, &QScrollBar::valueChanged);
     QTest::mousePress(green, Qt::LeftButton, {}, thumb.center());
     QStringList seen;
@@ -451,6 +490,22 @@ void TestCMapTool::thumbDragFollowsLive()
     seen.removeDuplicates();
     QCOMPARE(seen.size(), 4); // the readout followed every step of the drag
     QVERIFY(green->value() < 192);
+}
+
+void TestCMapTool::heldClickInTroughStepsUpToPointer()
+{
+    auto *bar = find<SliderBar>("BarR");
+    bar->setFocus();
+    QTest::keyClick(bar, Qt::Key_Home);
+    QSignalSpy values(bar, &QScrollBar::valueChanged);
+    const QPoint pointer(bar->width() / 2, bar->height() / 2); // about 101
+    QTest::mousePress(bar, Qt::LeftButton, {}, pointer);
+    QTRY_VERIFY_WITH_TIMEOUT(thumbRect(bar).contains(pointer), 5000);
+    QTest::qWait(300); // held on: nothing moves once the thumb is under the pointer
+    QTest::mouseRelease(bar, Qt::LeftButton, {}, pointer);
+    QVERIFY(values.count() > 2);
+    for (int step = 0; step < values.count(); ++step)
+        QCOMPARE(values[step][0].toInt(), 10 * (step + 1));
 }
 
 void TestCMapTool::backgroundCaptionTakesInverse()
@@ -677,6 +732,33 @@ void TestCMapTool::listArrowsInDroppedListPreviewEachStep()
     QCOMPARE(changes.count(), 5);
 }
 
+void TestCMapTool::droppedListFromBlankSelection_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("entry");
+    QTest::newRow("Home") << int(Qt::Key_Home) << 0;
+    QTest::newRow("Down") << int(Qt::Key_Down) << 0;
+    QTest::newRow("End") << int(Qt::Key_End) << 139;
+}
+
+void TestCMapTool::droppedListFromBlankSelection()
+{
+    QFETCH(int, key);
+    QFETCH(int, entry);
+    auto *list = find<NamedColorCombo>("ColorList");
+    QCOMPARE(list->currentIndex(), -1); // nothing is selected at start-up
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Down, Qt::AltModifier); // drops the list
+    QTRY_VERIFY(list->view()->isVisible());
+    QTest::keyClick(list->view(), Qt::Key(key));
+    QCOMPARE(list->currentIndex(), entry);
+    QCOMPARE(html(m_window->currentColor()), html(NamedColors()[std::size_t(entry)].color));
+    if (entry == 0) { // and the next step the next entry
+        QTest::keyClick(list->view(), Qt::Key_Down);
+        QCOMPARE(html(m_window->currentColor()), html(NamedColors()[1].color));
+    }
+}
+
 void TestCMapTool::listItemDrawing()
 {
     auto *list = find<NamedColorCombo>("ColorList");
@@ -695,6 +777,13 @@ void TestCMapTool::listItemDrawing()
              QStringLiteral("FF0000"));
     const QColor highlight = list->palette().color(QPalette::Highlight);
     QCOMPARE(field.pixelColor(edit.topRight() + QPoint(-2, 1)), highlight);
+    // The closed field draws its item at the items' height: a swatch of 12 x 13.
+    QRect swatch;
+    for (int y = 0; y < field.height(); ++y)
+        for (int x = 0; x < field.width(); ++x)
+            if (field.pixel(x, y) == qRgb(255, 0, 0))
+                swatch |= QRect(x, y, 1, 1);
+    QCOMPARE(swatch.size(), QSize(12, 13));
 
     list->showPopup();
     QAbstractItemView *view = list->view();

@@ -86,7 +86,7 @@ void TestShell::initTestCase()
 void TestShell::init()
 {
     m_window = std::make_unique<TCMapTool>();
-    m_about = std::make_unique<TAboutBox>();
+    m_about = std::make_unique<TAboutBox>(m_window.get()); // as the program makes it
     m_window->setAboutBox(m_about.get());
     QVERIFY(activate(m_window.get()));
     QVERIFY(!m_about->isVisible());
@@ -94,8 +94,8 @@ void TestShell::init()
 
 void TestShell::cleanup()
 {
-    m_window.reset();
     m_about.reset();
+    m_window.reset();
 }
 
 void TestShell::aboutDialogLayout_data()

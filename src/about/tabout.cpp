@@ -1,5 +1,6 @@
 #include "tabout.h"
 
+#include "fixedsize.h"
 #include "programicon.h"
 #include "ui_tabout.h"
 #include "uifonts.h"
@@ -7,6 +8,7 @@
 #include <QKeyEvent>
 #include <QPixmap>
 #include <QScreen>
+#include <QWindow>
 
 TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui::TAboutBox>())
 {
@@ -17,6 +19,8 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui:
     setFixedSize(264, 165);
     // The version shown is the project's, as major.minor.patch.
     ui->Version->setText(QStringLiteral("ﾊﾞｰｼﾞｮﾝ " TINTWRIGHT_SHOWN_VERSION));
+    KeepFixedSize(this);
+    setModal(true);
     // An icon is drawn at its own size, never stretched to its area.
     ui->ProgramIcon->setPixmap(QPixmap::fromImage(ProgramIconImage()));
     connect(ui->OKButton, &QPushButton::clicked, this, [this] { done(OkResult); });
@@ -30,14 +34,29 @@ void TAboutBox::reject()
     done(CloseBoxResult);
 }
 
+void TAboutBox::setVisible(bool visible)
+{
+    if (visible && !std::exchange(m_placed, true))
+        centreOnScreen();
+    QDialog::setVisible(visible);
+}
+
+// Centres the dialog's outer frame on the screen. A position set before the
+// first showing places the frame, which the window manager then draws around
+// the dialog; its margins are those it gave the main window.
+void TAboutBox::centreOnScreen()
+{
+    QMargins frame;
+    if (const QWidget *owner = parentWidget(); owner && owner->window()->windowHandle())
+        frame = owner->window()->windowHandle()->frameMargins();
+    const QRect screen = this->screen()->geometry();
+    const QSize outer = size().grownBy(frame);
+    move(screen.x() + std::max((screen.width() - outer.width()) / 2, 0),
+         screen.y() + std::max((screen.height() - outer.height()) / 2, 0));
+}
+
 void TAboutBox::showEvent(QShowEvent *event)
 {
-    if (!std::exchange(m_placed, true)) {
-        const QRect screen = this->screen()->geometry();
-        const QSize outer = frameGeometry().size();
-        move(screen.x() + std::max((screen.width() - outer.width()) / 2, 0),
-             screen.y() + std::max((screen.height() - outer.height()) / 2, 0));
-    }
     QDialog::showEvent(event);
     ui->OKButton->setFocus();
 }

@@ -4,6 +4,7 @@
 // the command line and nothing is saved.
 
 #include "hintstyle.h"
+#include "platformchoice.h"
 #include "programicon.h"
 #include "tabout.h"
 #include "tcmaptool.h"
@@ -14,7 +15,13 @@
 
 int main(int argc, char *argv[])
 {
-    QApplication application(argc, argv);
+    PreferX11WhereAvailable();
+    // The toolkit is given the program's name only, so that no argument
+    // (-reverse, -style, -qwindowgeometry...) changes the program.
+    int toolkitArgc = 1;
+    char programName[] = "tintwright";
+    char *toolkitArgv[] = {argc > 0 && argv[0] ? argv[0] : programName, nullptr};
+    QApplication application(toolkitArgc, toolkitArgv);
     // The name the desktop lists the program under; the main window keeps its
     // own caption (so no display name, which Qt would append to it).
     QApplication::setApplicationName(QStringLiteral("Tintwright"));
@@ -26,7 +33,8 @@ int main(int argc, char *argv[])
     LoadToolkitTexts();
 
     TCMapTool CMapTool;
-    TAboutBox AboutBox;
+    // Owned by the main window: it stays above it and is minimised with it.
+    TAboutBox AboutBox(&CMapTool);
     CMapTool.setAboutBox(&AboutBox);
     CMapTool.show();
     return application.exec();

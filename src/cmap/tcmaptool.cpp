@@ -5,6 +5,7 @@
 #include "colorbridge.h"
 #include "colortables.h"
 #include "errordisplay.h"
+#include "fixedsize.h"
 #include "screenplace.h"
 #include "ui_tcmaptool.h"
 #include "uifonts.h"
@@ -82,6 +83,7 @@ TCMapTool::TCMapTool(QWidget *parent)
     // The client area keeps its designed size below the menu bar.
     ui->ClientArea->setFixedSize(518, 334);
     setFixedSize(518, 334 + menuBar()->sizeHint().height());
+    KeepFixedSize(this);
     PlaceOnScreen(this, QPoint(347, 127));
 
     FormCreate();

@@ -16,6 +16,13 @@ void CachedText::draw(QPainter &painter, const QRect &rect, Qt::Alignment alignm
 {
     if (m_text.isEmpty())
         return;
+    // The layout is measured in the font it is drawn in. Laid out before the
+    // control's own font was in place, it would be sized in the window's font
+    // at the first paint, and the text would be placed off centre.
+    if (m_font != painter.font()) {
+        m_font = painter.font();
+        m_layout.prepare(QTransform(), m_font);
+    }
     const QSizeF size = m_layout.size();
     qreal x = rect.left();
     if (alignment & Qt::AlignHCenter)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QStaticText>
 
 class QPainter;
@@ -21,4 +22,5 @@ public:
 private:
     QString m_text;
     QStaticText m_layout;
+    QFont m_font; // the font the layout was measured in
 };

@@ -199,8 +199,11 @@ void NamedColorCombo::paintEvent(QPaintEvent *)
     option.currentIcon = {};
     painter.drawComplexControl(QStyle::CC_ComboBox, option);
 
-    const QRect field =
+    // The selected item is drawn at the items' own height, centred in the field.
+    QRect field =
         style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
+    field = QRect(field.left(), field.top() + (field.height() - m_itemHeight) / 2, field.width(),
+                  m_itemHeight);
     if (currentIndex() >= 0) {
         // The closed field shows its item as selected while the list has the focus.
         const QStyle::State state = hasFocus() ? QStyle::State_Selected : QStyle::State_None;
@@ -217,6 +220,16 @@ bool NamedColorCombo::eventFilter(QObject *watched, QEvent *event)
     // here each step also selects, and is reported like a click would be.
     if (watched == view() && event->type() == QEvent::KeyPress && !m_forwardingKey &&
         isNavigationKey(static_cast<QKeyEvent *>(event))) {
+        if (currentIndex() < 0 && count() > 0) {
+            // With no entry selected, the list's highlight rests on the
+            // first entry without selecting it; the first step selects an
+            // entry of its own: the last for End, the first for any other.
+            const int row = static_cast<QKeyEvent *>(event)->key() == Qt::Key_End ? count() - 1 : 0;
+            view()->setCurrentIndex(model()->index(row, 0));
+            setCurrentIndex(row);
+            reportIfChanged();
+            return true;
+        }
         const int before = view()->currentIndex().row();
         m_forwardingKey = true;
         QCoreApplication::sendEvent(view(), event);

@@ -19,12 +19,13 @@ protected:
 
 } // namespace
 
-RadioGroup::RadioGroup(QWidget *parent) : QGroupBox(parent), m_buttons(new QButtonGroup(this))
+RadioGroup::RadioGroup(QWidget *parent) : GroupFrame(parent), m_buttons(new QButtonGroup(this))
 {
     connect(m_buttons, &QButtonGroup::idToggled, this, [this](int index, bool checked) {
         if (!checked)
             return;
         m_itemIndex = index;
+        updateTabStop();
         Q_EMIT clicked();
     });
 }
@@ -66,6 +67,7 @@ void RadioGroup::setItemIndex(int index)
         checked->setChecked(false);
         m_buttons->setExclusive(true);
     }
+    updateTabStop();
 }
 
 void RadioGroup::setHint(const QString &hint)
@@ -87,13 +89,13 @@ QAbstractButton *RadioGroup::button(int index) const
 
 void RadioGroup::resizeEvent(QResizeEvent *event)
 {
-    QGroupBox::resizeEvent(event);
+    GroupFrame::resizeEvent(event);
     arrangeButtons();
 }
 
 void RadioGroup::changeEvent(QEvent *event)
 {
-    QGroupBox::changeEvent(event);
+    GroupFrame::changeEvent(event);
     if (event->type() == QEvent::FontChange)
         arrangeButtons();
 }
@@ -105,7 +107,7 @@ void RadioGroup::arrangeButtons()
     const int count = int(m_items.size());
     if (count == 0)
         return;
-    const int textHeight = font().pixelSize() > 0 ? font().pixelSize() : fontMetrics().height();
+    const int textHeight = this->textHeight();
     const int perColumn = (count + m_columns - 1) / m_columns;
     const int buttonWidth = (width() - 10) / m_columns;
     const int freeHeight = height() - textHeight - 5;
@@ -116,4 +118,14 @@ void RadioGroup::arrangeButtons()
                                               (index % perColumn) * buttonHeight + topMargin,
                                               buttonWidth, buttonHeight);
     }
+}
+
+void RadioGroup::updateTabStop()
+{
+    // Only the selected item (the first while none is) is a tab stop; the
+    // others take the focus by a click or an arrow key.
+    QAbstractButton *entry =
+        m_buttons->checkedButton() ? m_buttons->checkedButton() : m_buttons->button(0);
+    for (QAbstractButton *button : m_buttons->buttons())
+        button->setFocusPolicy(button == entry ? Qt::StrongFocus : Qt::ClickFocus);
 }

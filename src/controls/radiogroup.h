@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QGroupBox>
+#include "groupframe.h"
 
 class QAbstractButton;
 class QButtonGroup;
@@ -10,8 +10,9 @@ class QButtonGroup;
 // another item, after itemIndex() has moved; choosing the selected item again
 // reports nothing, and nor does setItemIndex().
 //
-// The group's hint shows over every button while showHint is on.
-class RadioGroup final : public QGroupBox
+// The group's hint shows over every button while showHint is on. Tab and
+// Shift+Tab enter the group at its selected item; the arrow keys move within.
+class RadioGroup final : public GroupFrame
 {
     Q_OBJECT
     Q_PROPERTY(QStringList items READ items WRITE setItems)
@@ -45,6 +46,7 @@ protected:
 
 private:
     void arrangeButtons();
+    void updateTabStop();
 
     QButtonGroup *m_buttons;
     QStringList m_items;

@@ -3,10 +3,15 @@
 #include "frames.h"
 
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionSlider>
 
 namespace {
+
+// The pause before a held click in the trough repeats, and between repeats.
+constexpr int firstRepeatDelay = 500;
+constexpr int repeatInterval = 50;
 
 // A small solid triangle pointing left or right, centred in `box`.
 void drawArrow(QPainter &painter, const QRect &box, bool pointsLeft, const QColor &colour)
@@ -47,6 +52,68 @@ void SliderBar::keyPressEvent(QKeyEvent *event)
         return;
     }
     QScrollBar::keyPressEvent(event);
+}
+
+QStyle::SubControl SliderBar::partAt(const QPoint &pos) const
+{
+    QStyleOptionSlider option;
+    initStyleOption(&option);
+    return style()->hitTestComplexControl(QStyle::CC_ScrollBar, &option, pos, this);
+}
+
+void SliderBar::mousePressEvent(QMouseEvent *event)
+{
+    const QStyle::SubControl part = partAt(event->position().toPoint());
+    if (event->button() != Qt::LeftButton ||
+        (part != QStyle::SC_ScrollBarAddPage && part != QStyle::SC_ScrollBarSubPage)) {
+        QScrollBar::mousePressEvent(event);
+        return;
+    }
+    m_heldPage = part;
+    m_pointer = event->position().toPoint();
+    stepTowardsPointer();
+    m_pageRepeat.start(firstRepeatDelay, this);
+    event->accept();
+}
+
+void SliderBar::mouseMoveEvent(QMouseEvent *event)
+{
+    if (m_heldPage == QStyle::SC_None) {
+        QScrollBar::mouseMoveEvent(event);
+        return;
+    }
+    m_pointer = event->position().toPoint();
+    event->accept();
+}
+
+void SliderBar::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (m_heldPage == QStyle::SC_None || event->button() != Qt::LeftButton) {
+        QScrollBar::mouseReleaseEvent(event);
+        return;
+    }
+    m_heldPage = QStyle::SC_None;
+    m_pageRepeat.stop();
+    event->accept();
+}
+
+void SliderBar::timerEvent(QTimerEvent *event)
+{
+    if (event->timerId() != m_pageRepeat.timerId()) {
+        QScrollBar::timerEvent(event);
+        return;
+    }
+    m_pageRepeat.start(repeatInterval, this);
+    stepTowardsPointer();
+}
+
+// One page step, only while the pointer is still in the trough on the side
+// the button went down: once the thumb has reached the pointer nothing moves.
+void SliderBar::stepTowardsPointer()
+{
+    if (partAt(m_pointer) == m_heldPage)
+        triggerAction(m_heldPage == QStyle::SC_ScrollBarAddPage ? SliderPageStepAdd
+                                                                : SliderPageStepSub);
 }
 
 void SliderBar::paintEvent(QPaintEvent *)

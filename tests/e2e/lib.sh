@@ -9,6 +9,7 @@ XCLOSE=$2
 WORK=$(mktemp -d)
 APP_PID=
 SERVER_PID=
+WM_PID=
 
 fail() {
     echo "FAIL: $*" >&2
@@ -17,6 +18,7 @@ fail() {
 
 cleanup() {
     [ -n "$APP_PID" ] && kill "$APP_PID" 2>/dev/null || true
+    [ -n "$WM_PID" ] && kill "$WM_PID" 2>/dev/null || true
     [ -n "$SERVER_PID" ] && kill "$SERVER_PID" 2>/dev/null || true
     rm -rf "$WORK"
 }
@@ -39,6 +41,50 @@ start_server() {
     done
     [ -n "$number" ] || fail "no X server could be started: $(cat "$WORK/xvfb.log")"
     export DISPLAY=":$number"
+}
+
+# A window manager on that screen (openbox, xfwm4 ...), ready once it has
+# announced itself on the root window.
+start_window_manager() {
+    "$@" >"$WORK/wm.log" 2>&1 &
+    WM_PID=$!
+    for _ in $(seq 200); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+        kill -0 "$WM_PID" 2>/dev/null || break
+        sleep 0.025
+    done
+    fail "the window manager $1 did not start"
+}
+
+# The margins a window manager's frame adds to a window: LEFT RIGHT TOP BOTTOM.
+frame_extents() {
+    local extents=
+    for _ in $(seq 200); do
+        extents=$(xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.* = //p')
+        [ -n "$extents" ] && break
+        sleep 0.025
+    done
+    [ -n "$extents" ] || fail "window $1 has no frame"
+    echo "${extents//,/}"
+}
+
+# The top-left corner of a window's outer frame as X,Y: its client area's
+# place less the frame's left and top margins.
+frame_origin() {
+    local left right top bottom x y
+    read -r left right top bottom <<<"$(frame_extents "$1")"
+    x=$(xwininfo -id "$1" | sed -n 's/.*Absolute upper-left X: *//p')
+    y=$(xwininfo -id "$1" | sed -n 's/.*Absolute upper-left Y: *//p')
+    echo "$((x - left)),$((y - top))"
+}
+
+# Polls until a command succeeds; false after about five seconds.
+wait_until() {
+    for _ in $(seq 200); do
+        "$@" && return 0
+        sleep 0.025
+    done
+    return 1
 }
 
 # Polls for a visible window whose name matches a regular expression.
@@ -66,8 +112,8 @@ wait_window_gone() {
 
 MAIN_WINDOW=
 MENU_HEIGHT=
-start_program() {
-    QT_QPA_PLATFORM=xcb "$BINARY" >"$WORK/program.log" 2>&1 &
+start_program() { # arguments are handed to the program
+    QT_QPA_PLATFORM=xcb "$BINARY" "$@" >"$WORK/program.log" 2>&1 &
     APP_PID=$!
     MAIN_WINDOW=$(wait_window '^Tintwright \(Chromaweave\)$')
     xdotool windowfocus --sync "$MAIN_WINDOW"
