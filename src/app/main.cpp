@@ -3,6 +3,7 @@
 // then the event loop until the main window is closed. Nothing is read from
 // the command line and nothing is saved.
 
+#include "accessibility.h"
 #include "hintstyle.h"
 #include "programicon.h"
 #include "tabout.h"
@@ -14,6 +15,7 @@
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
+    InstallAccessibility();
     // The name the desktop lists the program under; the main window keeps its
     // own caption (so no display name, which Qt would append to it).
     QApplication::setApplicationName(QStringLiteral("Tintwright"));

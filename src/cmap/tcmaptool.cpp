@@ -64,6 +64,7 @@ TCMapTool::TCMapTool(QWidget *parent)
     : QMainWindow(parent), ui(std::make_unique<Ui::TCMapTool>()),
       m_clipboard(std::make_unique<SystemClipboard>())
 {
+    InstallAccessibility(); // before the controls exist
     ui->setupUi(this);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -163,7 +164,6 @@ void TCMapTool::bindEvents()
 // Screen readers name each control by what a sighted user reads beside it.
 void TCMapTool::nameControlsForScreenReaders()
 {
-    InstallAccessibility();
     const std::pair<OpaqueLabel *, std::array<QWidget *, 2>> rows[] = {
         {ui->Label1, {ui->BarR, ui->ColR}}, {ui->Label2, {ui->BarG, ui->ColG}},
         {ui->Label3, {ui->BarB, ui->ColB}}, {ui->Label7, {ui->BarH, ui->ColH}},

@@ -1,5 +1,6 @@
 #include "bevelpanel.h"
 
+#include "accessibility.h"
 #include "frames.h"
 
 #include <QPainter>
@@ -51,8 +52,11 @@ void BevelPanel::setBorderWidth(int width)
 
 void BevelPanel::setCaption(const QString &caption)
 {
-    if (m_caption.setText(caption))
-        update();
+    const QString before = m_caption.text();
+    if (!m_caption.setText(caption))
+        return;
+    update();
+    AnnounceTextChange(this, before, caption);
 }
 
 void BevelPanel::paintEvent(QPaintEvent *)
