@@ -327,8 +327,15 @@ void TCMapTool::MakeTypeClick()
 
 void TCMapTool::About1Click()
 {
-    if (m_aboutBox)
-        m_aboutBox->exec();
+    // The dialog's modal loop starts once the command has returned, so that
+    // a screen reader choosing the command waits for nothing.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (m_aboutBox && !m_aboutBox->isVisible())
+                m_aboutBox->exec();
+        },
+        Qt::QueuedConnection);
 }
 
 void TCMapTool::Exit2Click()
