@@ -15,6 +15,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 
 #include <stdexcept>
 
@@ -87,6 +88,7 @@ TCMapTool::TCMapTool(QWidget *parent)
 
     FormCreate();
     bindEvents();
+    bindElementKeys();
     nameControlsForScreenReaders();
     ui->BarR->setFocus();
 }
@@ -159,6 +161,25 @@ void TCMapTool::bindEvents()
     connect(ui->About1, &QAction::triggered, this, Guarded([this] { About1Click(); }));
     // The close button acts by its kind alone: it closes the window.
     connect(ui->BitBtn1, &QPushButton::clicked, this, &QWidget::close);
+}
+
+// Ctrl+1 ... Ctrl+7 select the page parts in element order, as a click on
+// their swatches does: the focus order reaches no element control, and a
+// person without a mouse reaches the link colours only so. Screen readers
+// say the key with every swatch and caption of the part.
+void TCMapTool::bindElementKeys()
+{
+    const auto panels = swatches();
+    const auto controls = ui->BackColor->findChildren<ClickableControl *>();
+    for (int element = 0; element < SchemeElementCount; ++element) {
+        BevelPanel *swatch = panels[std::size_t(element)];
+        const QKeySequence key(Qt::ControlModifier | static_cast<Qt::Key>(Qt::Key_1 + element));
+        connect(new QShortcut(key, this), &QShortcut::activated, this,
+                Guarded([this, swatch] { ItemSelect(swatch); }));
+        for (ClickableControl *control : controls)
+            if (control->tag() == element)
+                SetAccessibleShortcut(control, key);
+    }
 }
 
 // Screen readers name each control by what a sighted user reads beside it.

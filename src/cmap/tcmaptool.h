@@ -76,6 +76,7 @@ private:
     QString elementName(int element) const;
 
     void bindEvents();
+    void bindElementKeys();
     void nameControlsForScreenReaders();
     void applyFonts();
     void raiseWindowedControls();
