@@ -3,6 +3,7 @@
 // then the event loop until the main window is closed. Nothing is read from
 // the command line and nothing is saved.
 
+#include "accessibility.h"
 #include "hintstyle.h"
 #include "platformchoice.h"
 #include "programicon.h"
@@ -22,6 +23,7 @@ int main(int argc, char *argv[])
     char programName[] = "tintwright";
     char *toolkitArgv[] = {argc > 0 && argv[0] ? argv[0] : programName, nullptr};
     QApplication application(toolkitArgc, toolkitArgv);
+    InstallAccessibility(); // before any control exists
     // The name the desktop lists the program under; the main window keeps its
     // own caption (so no display name, which Qt would append to it).
     QApplication::setApplicationName(QStringLiteral("Tintwright"));

@@ -15,6 +15,7 @@
 #include <QIcon>
 #include <QPainter>
 #include <QPushButton>
+#include <QShortcut>
 
 #include <stdexcept>
 
@@ -64,6 +65,7 @@ TCMapTool::TCMapTool(QWidget *parent)
     : QMainWindow(parent), ui(std::make_unique<Ui::TCMapTool>()),
       m_clipboard(std::make_unique<SystemClipboard>())
 {
+    InstallAccessibility(); // before the controls exist
     ui->setupUi(this);
     m_parts = makePageParts();
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -88,6 +90,7 @@ TCMapTool::TCMapTool(QWidget *parent)
 
     FormCreate();
     bindEvents();
+    bindElementKeys();
     nameControlsForScreenReaders();
     ui->BarR->setFocus();
 }
@@ -181,10 +184,27 @@ void TCMapTool::bindEvents()
     connect(ui->BitBtn1, &QPushButton::clicked, this, &QWidget::close);
 }
 
+// Ctrl+1 ... Ctrl+7 select the page parts in element order, as a click on
+// their swatches does: the focus order reaches no element control, and a
+// person without a mouse reaches the link colours only so. Screen readers
+// say the key with every swatch and caption of the part.
+void TCMapTool::bindElementKeys()
+{
+    for (int element = 0; element < SchemeElementCount; ++element) {
+        const PagePart &part = m_parts[std::size_t(element)];
+        const QKeySequence key(Qt::ControlModifier | static_cast<Qt::Key>(Qt::Key_1 + element));
+        connect(new QShortcut(key, this), &QShortcut::activated, this,
+                Guarded([this, swatch = part.swatch] { ItemSelect(swatch); }));
+        for (ClickableControl *control :
+             std::initializer_list<ClickableControl *>{part.caption, part.sample, part.swatch})
+            if (control)
+                SetAccessibleShortcut(control, key);
+    }
+}
+
 // Screen readers name each control by what a sighted user reads beside it.
 void TCMapTool::nameControlsForScreenReaders()
 {
-    InstallAccessibility();
     const std::pair<OpaqueLabel *, std::array<QWidget *, 2>> rows[] = {
         {ui->Label1, {ui->BarR, ui->ColR}}, {ui->Label2, {ui->BarG, ui->ColG}},
         {ui->Label3, {ui->BarB, ui->ColB}}, {ui->Label7, {ui->BarH, ui->ColH}},
@@ -348,8 +368,15 @@ void TCMapTool::MakeTypeClick()
 
 void TCMapTool::About1Click()
 {
-    if (m_aboutBox)
-        m_aboutBox->exec();
+    // The dialog's modal loop starts once the command has returned, so that
+    // a screen reader choosing the command waits for nothing.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (m_aboutBox && !m_aboutBox->isVisible())
+                m_aboutBox->exec();
+        },
+        Qt::QueuedConnection);
 }
 
 void TCMapTool::Exit2Click()

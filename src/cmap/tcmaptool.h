@@ -100,6 +100,7 @@ private:
     QString elementName(int element) const { return m_parts[std::size_t(element)].statusName; }
 
     void bindEvents();
+    void bindElementKeys();
     void nameControlsForScreenReaders();
     void applyFonts();
     void raiseWindowedControls();

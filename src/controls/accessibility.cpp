@@ -6,30 +6,102 @@
 #include "opaquelabel.h"
 
 #include <QAccessibleWidget>
+#include <QDialog>
+
+#include <algorithm>
 
 namespace {
 
-// A panel or label: a button when something answers its click.
-class AccessibleControl final : public QAccessibleWidget
+// Where a control keeps the key SetAccessibleShortcut() gave it.
+constexpr char shortcutProperty[] = "tintwrightAccessibleShortcut";
+
+QString shortcutOf(const QWidget *control)
+{
+    return control->property(shortcutProperty).value<QKeySequence>().toString();
+}
+
+// The Text interface of a control that shows one line nobody can edit,
+// select or step through.
+class ReadOnlyText : public QAccessibleTextInterface
 {
 public:
-    explicit AccessibleControl(ClickableControl *control)
-        : QAccessibleWidget(control, control->hasClickHandler() ? QAccessible::Button
-                                                                : QAccessible::StaticText)
+    virtual QString shownText() const = 0;
+
+    QString text(int startOffset, int endOffset) const override
     {
-        if (control->hasClickHandler())
-            addControllingSignal(QStringLiteral("clicked()"));
+        const QString shown = shownText();
+        if (endOffset < 0 || endOffset > shown.size())
+            endOffset = int(shown.size());
+        startOffset = std::clamp(startOffset, 0, endOffset);
+        return shown.mid(startOffset, endOffset - startOffset);
+    }
+    int characterCount() const override { return int(shownText().size()); }
+    void selection(int, int *startOffset, int *endOffset) const override
+    {
+        *startOffset = *endOffset = 0;
+    }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint &) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int offset, int *startOffset, int *endOffset) const override
+    {
+        *startOffset = *endOffset = offset;
+        return {};
+    }
+};
+
+// A panel or label: a button when something answers its click, otherwise
+// text to be read.
+class AccessibleControl final : public QAccessibleWidget, public ReadOnlyText
+{
+public:
+    explicit AccessibleControl(ClickableControl *control) : QAccessibleWidget(control)
+    {
+        addControllingSignal(QStringLiteral("clicked()"));
+    }
+
+    // Asked each time: the interface may be made before the click is bound.
+    QAccessible::Role role() const override
+    {
+        return static_cast<const ClickableControl *>(widget())->hasClickHandler()
+                   ? QAccessible::Button
+                   : QAccessible::StaticText;
     }
 
     QString text(QAccessible::Text kind) const override
     {
-        if (kind == QAccessible::Name && widget()->accessibleName().isEmpty()) {
-            if (const auto *label = qobject_cast<const OpaqueLabel *>(widget()))
-                return label->text();
-            if (const auto *panel = qobject_cast<const BevelPanel *>(widget()))
-                return panel->caption();
-        }
+        if (kind == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return shownText();
+        if (kind == QAccessible::Accelerator)
+            return shortcutOf(widget());
         return QAccessibleWidget::text(kind);
+    }
+    QString text(int startOffset, int endOffset) const override
+    {
+        return ReadOnlyText::text(startOffset, endOffset);
+    }
+
+    QString shownText() const override
+    {
+        if (const auto *label = qobject_cast<const OpaqueLabel *>(widget()))
+            return label->text();
+        if (const auto *panel = qobject_cast<const BevelPanel *>(widget()))
+            return panel->caption();
+        return {};
+    }
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return role() == QAccessible::StaticText ? static_cast<QAccessibleTextInterface *>(this)
+                                                     : nullptr;
+        return QAccessibleWidget::interface_cast(type);
     }
 
     QStringList actionNames() const override
@@ -42,26 +114,70 @@ public:
         if (action == pressAction() && role() == QAccessible::Button)
             Q_EMIT static_cast<ClickableControl *>(widget())->clicked();
     }
+
+    QStringList keyBindingsForAction(const QString &action) const override
+    {
+        const QString key = shortcutOf(widget());
+        return action == pressAction() && !key.isEmpty() ? QStringList{key} : QStringList{};
+    }
 };
 
-// A read-only number: its name is set by the window, its value is its text.
-class AccessibleNumberField final : public QAccessibleWidget
+// A number field: read-only text showing its number, named by its row.
+class AccessibleNumberField final : public QAccessibleWidget, public ReadOnlyText
 {
 public:
     explicit AccessibleNumberField(NumberField *field)
-        : QAccessibleWidget(field, QAccessible::StaticText)
+        : QAccessibleWidget(field, QAccessible::EditableText)
     {}
 
     QString text(QAccessible::Text kind) const override
     {
         if (kind == QAccessible::Value)
-            return static_cast<const NumberField *>(widget())->text();
+            return shownText();
         return QAccessibleWidget::text(kind);
+    }
+    QString text(int startOffset, int endOffset) const override
+    {
+        return ReadOnlyText::text(startOffset, endOffset);
+    }
+
+    QString shownText() const override
+    {
+        return static_cast<const NumberField *>(widget())->text();
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.readOnly = true;
+        return state;
+    }
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
     }
 };
 
-// One cell of the colour grid, named by its colour.
-class AccessibleGridCell final : public QAccessibleInterface
+// A dialog, modal while it is shown modally.
+class AccessibleDialog final : public QAccessibleWidget
+{
+public:
+    explicit AccessibleDialog(QDialog *dialog) : QAccessibleWidget(dialog, QAccessible::Dialog) {}
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.modal = widget()->isModal();
+        return state;
+    }
+};
+
+// One cell of the colour grid, named by its colour. Pressing it picks it,
+// as a click on it does.
+class AccessibleGridCell final : public QAccessibleInterface, public QAccessibleActionInterface
 {
 public:
     AccessibleGridCell(ColorGrid *grid, int index) : m_grid(grid), m_index(index) {}
@@ -102,6 +218,23 @@ public:
         state.selected = current;
         return state;
     }
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        return type == QAccessible::ActionInterface
+                   ? static_cast<QAccessibleActionInterface *>(this)
+                   : nullptr;
+    }
+
+    QStringList actionNames() const override { return {pressAction()}; }
+
+    void doAction(const QString &action) override
+    {
+        if (action == pressAction() && m_grid)
+            m_grid->pickCell(column(), row());
+    }
+
+    QStringList keyBindingsForAction(const QString &) const override { return {}; }
 
 private:
     int column() const { return m_index % m_grid->columnCount(); }
@@ -171,6 +304,8 @@ QAccessibleInterface *controlsFactory(const QString &className, QObject *object)
         return new AccessibleNumberField(static_cast<NumberField *>(object));
     if (className == u"ColorGrid")
         return new AccessibleGrid(static_cast<ColorGrid *>(object));
+    if (className == u"QDialog")
+        return new AccessibleDialog(static_cast<QDialog *>(object));
     return nullptr;
 }
 
@@ -181,4 +316,22 @@ void InstallAccessibility()
     static bool installed = false;
     if (!std::exchange(installed, true))
         QAccessible::installFactory(controlsFactory);
+}
+
+void AnnounceTextChange(QWidget *control, const QString &before, const QString &after)
+{
+    // What nobody has been shown yet has not been read either.
+    if (!QAccessible::isActive() || !control->isVisible())
+        return;
+    QAccessibleTextUpdateEvent text(control, 0, before, after);
+    QAccessible::updateAccessibility(&text);
+    if (control->accessibleName().isEmpty()) {
+        QAccessibleEvent name(control, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&name);
+    }
+}
+
+void SetAccessibleShortcut(QWidget *control, const QKeySequence &key)
+{
+    control->setProperty(shortcutProperty, key);
 }

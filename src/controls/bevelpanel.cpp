@@ -1,5 +1,7 @@
 #include "bevelpanel.h"
 
+#include "accessibility.h"
+
 #include <QPainter>
 
 BevelPanel::BevelPanel(QWidget *parent) : ClickableControl(parent) {}
@@ -32,8 +34,11 @@ void BevelPanel::setBorderWidth(int width)
 
 void BevelPanel::setCaption(const QString &caption)
 {
-    if (m_caption.setText(caption))
-        update();
+    const QString before = m_caption.text();
+    if (!m_caption.setText(caption))
+        return;
+    update();
+    AnnounceTextChange(this, before, caption);
 }
 
 void BevelPanel::paintEvent(QPaintEvent *)

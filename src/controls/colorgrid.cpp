@@ -73,11 +73,25 @@ void ColorGrid::setCurrentCell(int column, int row)
     m_currentColumn = column;
     m_currentRow = row;
     update(cellRect(m_currentColumn, m_currentRow));
-    if (hasFocus() && QAccessible::isActive()) {
-        QAccessibleEvent focus(this, QAccessible::Focus);
-        focus.setChild(column + row * m_columnCount);
-        QAccessible::updateAccessibility(&focus);
-    }
+    if (hasFocus())
+        announceCurrentCell();
+}
+
+void ColorGrid::pickCell(int column, int row)
+{
+    if (column < 0 || column >= m_columnCount || row < 0 || row >= m_rowCount)
+        return;
+    setCurrentCell(column, row);
+    Q_EMIT clicked();
+}
+
+void ColorGrid::announceCurrentCell()
+{
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleEvent focus(this, QAccessible::Focus);
+    focus.setChild(m_currentColumn + m_currentRow * m_columnCount);
+    QAccessible::updateAccessibility(&focus);
 }
 
 void ColorGrid::paintEvent(QPaintEvent *event)
@@ -192,6 +206,14 @@ void ColorGrid::focusInEvent(QFocusEvent *event)
 {
     update(cellRect(m_currentColumn, m_currentRow));
     QWidget::focusInEvent(event);
+    // Qt announces the grid itself only after this handler; the cell follows.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (hasFocus())
+                announceCurrentCell();
+        },
+        Qt::QueuedConnection);
 }
 
 void ColorGrid::focusOutEvent(QFocusEvent *event)

@@ -11,7 +11,7 @@
 //
 // clicked() reports that the user chose the current cell: on the release of
 // a left press on a cell (a Shift press leaves the current cell where it was),
-// or when a key moves the current cell.
+// when a key moves the current cell, or when a screen reader presses a cell.
 class ColorGrid final : public QWidget
 {
     Q_OBJECT
@@ -34,6 +34,9 @@ public:
 
     int currentColumn() const { return m_currentColumn; }
     int currentRow() const { return m_currentRow; }
+    // Makes a cell the current cell and reports it chosen, as a click on it
+    // does; screen readers press cells through this.
+    void pickCell(int column, int row);
 
     // What a screen reader calls a cell; the grid's owner names the cells.
     using CellNamer = std::function<QString(int column, int row)>;
@@ -64,6 +67,8 @@ protected:
 
 private:
     void setCurrentCell(int column, int row);
+    // Tells screen readers which cell the focus is on.
+    void announceCurrentCell();
     void drawBorder(QPainter &painter) const;
 
     int m_columnCount = 16;

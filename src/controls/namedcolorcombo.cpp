@@ -4,6 +4,7 @@
 #include <QAbstractItemView>
 #include <QAbstractListModel>
 #include <QCoreApplication>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QProxyStyle>
@@ -141,8 +142,13 @@ NamedColorCombo::NamedColorCombo(QWidget *parent)
     setMaxVisibleItems(8);
     view()->installEventFilter(this);
 
-    connect(this, &QComboBox::currentIndexChanged, this, [this] { m_changedSinceReport = true; });
+    connect(this, &QComboBox::currentIndexChanged, this, [this] {
+        m_changedSinceReport = true;
+        showChoiceInList();
+    });
     connect(this, &QComboBox::activated, this, &NamedColorCombo::reportIfChanged);
+    connect(view()->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &NamedColorCombo::chooseSelectedEntry);
 }
 
 NamedColorCombo::~NamedColorCombo() = default;
@@ -173,6 +179,40 @@ void NamedColorCombo::selectSilently(int index)
         return; // QComboBox would repaint even so
     const QSignalBlocker silence(this);
     setCurrentIndex(index);
+    showChoiceInList();
+}
+
+// A screen reader chooses an entry by selecting it in the list while the
+// list is not dropped (while it is, the selection is only the highlight that
+// follows the mouse). That is a choice like a click on the entry.
+void NamedColorCombo::chooseSelectedEntry(const QItemSelection &added)
+{
+    if (view()->isVisible())
+        return;
+    const QModelIndexList entries = added.indexes();
+    if (entries.isEmpty()) {
+        showChoiceInList(); // an unselected entry stays chosen
+        return;
+    }
+    if (entries.size() != 1 || entries.first().row() == currentIndex())
+        return;
+    setCurrentIndex(entries.first().row());
+    reportIfChanged();
+}
+
+// While the list is closed its selection is the chosen entry, whoever chose
+// it: a screen reader reads that entry as selected and every other one as
+// free to choose.
+void NamedColorCombo::showChoiceInList()
+{
+    if (view()->isVisible())
+        return;
+    QItemSelectionModel *selection = view()->selectionModel();
+    const QModelIndex chosen = m_model->index(currentIndex(), 0);
+    if (!chosen.isValid())
+        selection->clearSelection();
+    else if (selection->selectedIndexes() != QModelIndexList{chosen})
+        selection->select(chosen, QItemSelectionModel::ClearAndSelect);
 }
 
 void NamedColorCombo::reportIfChanged()

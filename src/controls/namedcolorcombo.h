@@ -6,6 +6,7 @@
 #include <QStyle>
 
 class NamedColorModel;
+class QItemSelection;
 
 // A drop-down list of colours with their names, every item painted by
 // whoever handles drawItem(), in the closed field and in the dropped list
@@ -15,7 +16,8 @@ class NamedColorModel;
 // a click on an entry, and every step of the arrow, Page, Home and End keys
 // in the closed field or in the dropped list (so stepping through the open
 // list previews each colour). Hovering over the list and selections made by
-// the program report nothing.
+// the program report nothing. A screen reader's choice of an entry is
+// reported as a click on it is.
 class NamedColorCombo final : public QComboBox
 {
     Q_OBJECT
@@ -55,6 +57,8 @@ protected:
 
 private:
     void reportIfChanged();
+    void chooseSelectedEntry(const QItemSelection &added);
+    void showChoiceInList();
 
     NamedColorModel *m_model = nullptr;
     int m_itemHeight = 13;

@@ -1,5 +1,6 @@
 #include "numberfield.h"
 
+#include "accessibility.h"
 #include "frames.h"
 
 #include <QPainter>
@@ -12,8 +13,11 @@ NumberField::NumberField(QWidget *parent) : QWidget(parent)
 
 void NumberField::setText(const QString &text)
 {
-    if (m_text.setText(text))
-        update();
+    const QString before = m_text.text();
+    if (!m_text.setText(text))
+        return;
+    update();
+    AnnounceTextChange(this, before, text);
 }
 
 void NumberField::paintEvent(QPaintEvent *)

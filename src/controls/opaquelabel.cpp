@@ -1,5 +1,7 @@
 #include "opaquelabel.h"
 
+#include "accessibility.h"
+
 #include <QEvent>
 #include <QPainter>
 
@@ -7,10 +9,12 @@ OpaqueLabel::OpaqueLabel(QWidget *parent) : ClickableControl(parent) {}
 
 void OpaqueLabel::setText(const QString &text)
 {
+    const QString before = m_text.text();
     if (!m_text.setText(text))
         return;
     fitToText();
     update();
+    AnnounceTextChange(this, before, text);
 }
 
 void OpaqueLabel::setAlignment(Qt::Alignment alignment)

@@ -160,3 +160,103 @@ expect_exit() {
 expect_equal() {
     [ "$1" == "$2" ] || fail "$3: got '$1', expected '$2'"
 }
+
+# The accessibility bus as a desktop with a screen reader has it: a private
+# session bus (with no services to start on demand, so nothing runs that this
+# test did not start) and on it the AT-SPI bus launcher with accessibility
+# on. The launcher runs the accessibility bus, which starts the registry.
+# Start the program after this, with the same environment; everything is
+# ended by PID when the script exits.
+SESSION_BUS_PID=
+A11Y_LAUNCHER_PID=
+A11Y_PIDS=()
+start_accessibility_bus() {
+    cat >"$WORK/session.conf" <<CONF
+<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
+ "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
+<busconfig>
+  <type>session</type>
+  <listen>unix:dir=$WORK</listen>
+  <auth>EXTERNAL</auth>
+  <policy context="default">
+    <allow send_destination="*" eavesdrop="true"/>
+    <allow eavesdrop="true"/>
+    <allow own="*"/>
+  </policy>
+</busconfig>
+CONF
+    trap 'stop_accessibility_bus; cleanup' EXIT
+    dbus-daemon --config-file="$WORK/session.conf" --fork --print-address=1 --print-pid=1 \
+        >"$WORK/session.bus" || fail "no session bus could be started"
+    export DBUS_SESSION_BUS_ADDRESS
+    DBUS_SESSION_BUS_ADDRESS=$(sed -n 1p "$WORK/session.bus")
+    SESSION_BUS_PID=$(sed -n 2p "$WORK/session.bus")
+    /usr/libexec/at-spi-bus-launcher --launch-immediately --a11y=1 >"$WORK/a11y.log" 2>&1 &
+    A11Y_LAUNCHER_PID=$!
+    local address=
+    for _ in $(seq 400); do
+        address=$(dbus-send --session --dest=org.a11y.Bus --print-reply=literal /org/a11y/bus \
+            org.a11y.Bus.GetAddress 2>/dev/null | tr -d ' ') && [ -n "$address" ] && break
+        kill -0 "$A11Y_LAUNCHER_PID" 2>/dev/null || fail "the AT-SPI bus launcher ended"
+        sleep 0.05
+    done
+    [ -n "$address" ] || fail "the AT-SPI bus did not come up"
+    # Wakes the registry (the bus starts it on the first call, detached from
+    # itself) and asks the bus for its PID.
+    local registry=
+    for _ in $(seq 400); do
+        if dbus-send --bus="$address" --dest=org.a11y.atspi.Registry --print-reply \
+            /org/a11y/atspi/registry org.freedesktop.DBus.Peer.Ping >/dev/null 2>&1; then
+            registry=$(dbus-send --bus="$address" --dest=org.freedesktop.DBus \
+                --print-reply=literal /org/freedesktop/DBus \
+                org.freedesktop.DBus.GetConnectionUnixProcessID \
+                string:org.a11y.atspi.Registry | awk '{print $2}')
+            break
+        fi
+        sleep 0.05
+    done
+    [ -n "$registry" ] || fail "the AT-SPI registry did not start"
+    mapfile -t A11Y_PIDS < <(descendants "$A11Y_LAUNCHER_PID")
+    A11Y_PIDS=("$registry" "${A11Y_PIDS[@]}")
+}
+
+# The PIDs of a process's children, their children and so on.
+descendants() {
+    local child
+    for child in $(ps -o pid= --ppid "$1"); do
+        echo "$child"
+        descendants "$child"
+    done
+}
+
+# Ends a process by its PID and waits until it is gone.
+end_pid() {
+    kill "$1" 2>/dev/null || return 0
+    for _ in $(seq 100); do
+        kill -0 "$1" 2>/dev/null || return 0
+        sleep 0.02
+    done
+    kill -KILL "$1" 2>/dev/null || true
+}
+
+# The program first, so that it does not outlive its buses.
+stop_accessibility_bus() {
+    if [ -n "$APP_PID" ]; then
+        end_pid "$APP_PID"
+        APP_PID=
+    fi
+    local pid
+    if [ -n "$A11Y_LAUNCHER_PID" ]; then
+        for pid in "${A11Y_PIDS[@]}" $(descendants "$A11Y_LAUNCHER_PID") "$A11Y_LAUNCHER_PID"; do
+            end_pid "$pid"
+        done
+    fi
+    if [ -n "$SESSION_BUS_PID" ]; then
+        for pid in $(descendants "$SESSION_BUS_PID") "$SESSION_BUS_PID"; do
+            end_pid "$pid"
+        done
+    fi
+    A11Y_LAUNCHER_PID=
+    SESSION_BUS_PID=
+    A11Y_PIDS=()
+}
