@@ -1,6 +1,6 @@
 // Cost of one RGB -> HSL -> RGB round trip, averaged over all 2^24 colours.
 
-#include "cspace.h"
+#include "cspace/cspace.h"
 
 #include <QElapsedTimer>
 #include <QTest>

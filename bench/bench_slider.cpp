@@ -2,8 +2,8 @@
 // handler with the repaint it causes. Offscreen, with the background as the
 // element being edited (its colour repaints the whole preview).
 
-#include "sliderbar.h"
-#include "tcmaptool.h"
+#include "cmap/tcmaptool.h"
+#include "controls/sliderbar.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,8 +1,8 @@
 // What a screen reader finds in the main window: every control a person can
 // operate, named by the caption or label a sighted user reads beside it.
 
-#include "sliderbar.h"
-#include "tcmaptool.h"
+#include "cmap/tcmaptool.h"
+#include "controls/sliderbar.h"
 #include "windowdriver.h"
 
 #include <QAccessible>

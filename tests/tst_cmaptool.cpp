@@ -1,16 +1,16 @@
 // The main window as a person meets it: where its controls stand, what they
 // show, and how every way of choosing a colour keeps the window in step.
 
-#include "bevelpanel.h"
-#include "colorbridge.h"
-#include "colorgrid.h"
-#include "colortables.h"
-#include "namedcolorcombo.h"
-#include "numberfield.h"
-#include "opaquelabel.h"
-#include "radiogroup.h"
-#include "sliderbar.h"
-#include "tcmaptool.h"
+#include "cmap/tcmaptool.h"
+#include "controls/bevelpanel.h"
+#include "controls/colorbridge.h"
+#include "controls/colorgrid.h"
+#include "controls/namedcolorcombo.h"
+#include "controls/numberfield.h"
+#include "controls/opaquelabel.h"
+#include "controls/radiogroup.h"
+#include "controls/sliderbar.h"
+#include "cspace/colortables.h"
 #include "windowdriver.h"
 
 #include <QAbstractButton>

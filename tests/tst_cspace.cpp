@@ -1,5 +1,5 @@
-#include "colortables.h"
-#include "cspace.h"
+#include "cspace/colortables.h"
+#include "cspace/cspace.h"
 
 #include <QColor>
 #include <QSet>

@@ -1,13 +1,13 @@
 // The program's output: the tag type group and the text the copy command
 // puts on the clipboard, driven through the real window.
 
-#include "bevelpanel.h"
-#include "clipboardwriter.h"
-#include "colorgrid.h"
-#include "errordisplay.h"
-#include "radiogroup.h"
-#include "tagtext.h"
-#include "tcmaptool.h"
+#include "cmap/clipboardwriter.h"
+#include "cmap/tagtext.h"
+#include "cmap/tcmaptool.h"
+#include "controls/bevelpanel.h"
+#include "controls/colorgrid.h"
+#include "controls/radiogroup.h"
+#include "shell/errordisplay.h"
 #include "windowdriver.h"
 
 #include <QClipboard>

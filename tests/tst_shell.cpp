@@ -1,13 +1,13 @@
 // The application shell: the About dialog and how the main window shows it,
 // the ways to close the main window, the error display and the program icon.
 
-#include "errordisplay.h"
-#include "hintstyle.h"
-#include "opaquelabel.h"
-#include "programicon.h"
-#include "radiogroup.h"
-#include "tabout.h"
-#include "tcmaptool.h"
+#include "about/tabout.h"
+#include "cmap/tcmaptool.h"
+#include "controls/opaquelabel.h"
+#include "controls/radiogroup.h"
+#include "shell/errordisplay.h"
+#include "shell/hintstyle.h"
+#include "shell/programicon.h"
 #include "windowdriver.h"
 
 #include <QClipboard>

@@ -1,9 +1,9 @@
 // Qt's own texts inside the windows are Japanese like the program's own,
 // whatever the locale the program runs in (the suite runs under C.UTF-8).
 
-#include "sliderbar.h"
-#include "tcmaptool.h"
-#include "toolkittexts.h"
+#include "cmap/tcmaptool.h"
+#include "controls/sliderbar.h"
+#include "shell/toolkittexts.h"
 #include "windowdriver.h"
 
 #include <QMenu>

@@ -2,7 +2,7 @@
 
 // Helpers for driving the real main window with real input events, offscreen.
 
-#include "cspace.h"
+#include "cspace/cspace.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

@@ -1,9 +1,9 @@
-#include "tabout.h"
+#include "about/tabout.h"
 
-#include "fixedsize.h"
-#include "programicon.h"
+#include "controls/fixedsize.h"
+#include "controls/uifonts.h"
+#include "shell/programicon.h"
 #include "ui_tabout.h"
-#include "uifonts.h"
 
 #include <QKeyEvent>
 #include <QPixmap>

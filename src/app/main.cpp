@@ -3,14 +3,14 @@
 // then the event loop until the main window is closed. Nothing is read from
 // the command line and nothing is saved.
 
-#include "accessibility.h"
-#include "hintstyle.h"
-#include "platformchoice.h"
-#include "programicon.h"
-#include "tabout.h"
-#include "tcmaptool.h"
-#include "toolkittexts.h"
-#include "uifonts.h"
+#include "about/tabout.h"
+#include "app/platformchoice.h"
+#include "cmap/tcmaptool.h"
+#include "controls/accessibility.h"
+#include "controls/uifonts.h"
+#include "shell/hintstyle.h"
+#include "shell/programicon.h"
+#include "shell/toolkittexts.h"
 
 #include <QApplication>
 

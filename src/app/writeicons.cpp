@@ -5,7 +5,7 @@
 //   writeicons OUTPUT-DIRECTORY
 // writes OUTPUT-DIRECTORY/<size>x<size>/apps/tintwright.png
 
-#include "programicon.h"
+#include "shell/programicon.h"
 
 #include <QDir>
 #include <QGuiApplication>

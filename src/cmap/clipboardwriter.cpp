@@ -1,4 +1,4 @@
-#include "clipboardwriter.h"
+#include "cmap/clipboardwriter.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
-#include "tagtext.h"
+#include "cmap/tagtext.h"
 
-#include "colorbridge.h"
+#include "controls/colorbridge.h"
 
 using namespace cSpace;
 

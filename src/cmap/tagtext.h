@@ -1,6 +1,6 @@
 #pragma once
 
-#include "colortables.h"
+#include "cspace/colortables.h"
 
 #include <QString>
 

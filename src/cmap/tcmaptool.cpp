@@ -1,14 +1,14 @@
-#include "tcmaptool.h"
+#include "cmap/tcmaptool.h"
 
-#include "accessibility.h"
-#include "clipboardwriter.h"
-#include "colorbridge.h"
-#include "colortables.h"
-#include "errordisplay.h"
-#include "fixedsize.h"
-#include "screenplace.h"
+#include "cmap/clipboardwriter.h"
+#include "controls/accessibility.h"
+#include "controls/colorbridge.h"
+#include "controls/fixedsize.h"
+#include "controls/uifonts.h"
+#include "cspace/colortables.h"
+#include "shell/errordisplay.h"
+#include "shell/screenplace.h"
 #include "ui_tcmaptool.h"
-#include "uifonts.h"
 
 #include <QDialog>
 #include <QFile>

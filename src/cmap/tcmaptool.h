@@ -16,8 +16,8 @@
 // colour, is said once, in the table of page parts made by the constructor;
 // every handler that works per part reads that table.
 
-#include "cspace.h"
-#include "tagtext.h"
+#include "cmap/tagtext.h"
+#include "cspace/cspace.h"
 
 #include <QMainWindow>
 #include <QStyle>

@@ -1,9 +1,9 @@
-#include "accessibility.h"
+#include "controls/accessibility.h"
 
-#include "bevelpanel.h"
-#include "colorgrid.h"
-#include "numberfield.h"
-#include "opaquelabel.h"
+#include "controls/bevelpanel.h"
+#include "controls/colorgrid.h"
+#include "controls/numberfield.h"
+#include "controls/opaquelabel.h"
 
 #include <QAccessibleWidget>
 #include <QDialog>

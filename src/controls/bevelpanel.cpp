@@ -1,6 +1,6 @@
-#include "bevelpanel.h"
+#include "controls/bevelpanel.h"
 
-#include "accessibility.h"
+#include "controls/accessibility.h"
 
 #include <QPainter>
 

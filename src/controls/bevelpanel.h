@@ -1,8 +1,8 @@
 #pragma once
 
-#include "cachedtext.h"
-#include "clickablecontrol.h"
-#include "frames.h"
+#include "controls/cachedtext.h"
+#include "controls/clickablecontrol.h"
+#include "controls/frames.h"
 
 // A panel: a rectangle in its colour with an outer and an inner bevel, a
 // border between them, and an optional caption centred in what is left.

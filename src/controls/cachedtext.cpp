@@ -1,4 +1,4 @@
-#include "cachedtext.h"
+#include "controls/cachedtext.h"
 
 #include <QPainter>
 

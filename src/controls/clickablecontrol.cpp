@@ -1,6 +1,6 @@
-#include "clickablecontrol.h"
+#include "controls/clickablecontrol.h"
 
-#include "colorbridge.h"
+#include "controls/colorbridge.h"
 
 #include <QMetaMethod>
 #include <QMouseEvent>

@@ -2,7 +2,7 @@
 
 // The one place where the program's colour values meet Qt's.
 
-#include "cspace.h"
+#include "cspace/cspace.h"
 
 #include <QColor>
 

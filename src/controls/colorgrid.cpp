@@ -1,6 +1,6 @@
-#include "colorgrid.h"
+#include "controls/colorgrid.h"
 
-#include "frames.h"
+#include "controls/frames.h"
 
 #include <QAccessible>
 #include <QKeyEvent>

@@ -1,4 +1,4 @@
-#include "fixedsize.h"
+#include "controls/fixedsize.h"
 
 #include <QEvent>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "frames.h"
+#include "controls/frames.h"
 
 #include <QPainter>
 #include <QPalette>

@@ -1,6 +1,6 @@
-#include "groupframe.h"
+#include "controls/groupframe.h"
 
-#include "frames.h"
+#include "controls/frames.h"
 
 #include <QPainter>
 

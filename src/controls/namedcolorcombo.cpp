@@ -1,4 +1,4 @@
-#include "namedcolorcombo.h"
+#include "controls/namedcolorcombo.h"
 
 #include <QAbstractItemDelegate>
 #include <QAbstractItemView>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cspace.h"
+#include "cspace/cspace.h"
 
 #include <QComboBox>
 #include <QStyle>

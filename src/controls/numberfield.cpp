@@ -1,7 +1,7 @@
-#include "numberfield.h"
+#include "controls/numberfield.h"
 
-#include "accessibility.h"
-#include "frames.h"
+#include "controls/accessibility.h"
+#include "controls/frames.h"
 
 #include <QPainter>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cachedtext.h"
+#include "controls/cachedtext.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
-#include "opaquelabel.h"
+#include "controls/opaquelabel.h"
 
-#include "accessibility.h"
+#include "controls/accessibility.h"
 
 #include <QEvent>
 #include <QPainter>

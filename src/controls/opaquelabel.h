@@ -1,7 +1,7 @@
 #pragma once
 
-#include "cachedtext.h"
-#include "clickablecontrol.h"
+#include "controls/cachedtext.h"
+#include "controls/clickablecontrol.h"
 
 // A label that fills its box with its colour (its parent's unless it has its
 // own) before drawing its text in its font colour.

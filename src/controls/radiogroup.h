@@ -1,6 +1,6 @@
 #pragma once
 
-#include "groupframe.h"
+#include "controls/groupframe.h"
 
 class QAbstractButton;
 class QButtonGroup;

@@ -1,6 +1,6 @@
-#include "sliderbar.h"
+#include "controls/sliderbar.h"
 
-#include "frames.h"
+#include "controls/frames.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -1,4 +1,4 @@
-#include "uifonts.h"
+#include "controls/uifonts.h"
 
 #include <QFontDatabase>
 #include <QStringList>

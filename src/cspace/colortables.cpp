@@ -1,4 +1,4 @@
-#include "colortables.h"
+#include "cspace/colortables.h"
 
 #include <iterator>
 

@@ -4,7 +4,7 @@
 // the order the named-colour list shows them, and the scheme every run starts
 // from.
 
-#include "cspace.h"
+#include "cspace/cspace.h"
 
 #include <array>
 #include <span>

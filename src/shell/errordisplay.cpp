@@ -1,4 +1,4 @@
-#include "errordisplay.h"
+#include "shell/errordisplay.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,4 +1,4 @@
-#include "hintstyle.h"
+#include "shell/hintstyle.h"
 
 int HintTimingStyle::styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
                                QStyleHintReturn *returnData) const

@@ -1,4 +1,4 @@
-#include "programicon.h"
+#include "shell/programicon.h"
 
 #include <QPixmap>
 

@@ -1,4 +1,4 @@
-#include "screenplace.h"
+#include "shell/screenplace.h"
 
 #include <QEvent>
 #include <QGuiApplication>

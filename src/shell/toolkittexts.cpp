@@ -1,4 +1,4 @@
-#include "toolkittexts.h"
+#include "shell/toolkittexts.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
