@@ -10,6 +10,7 @@
 source "$(dirname "$0")/lib.sh" "$1" "$2"
 events=${3:-400}
 RANDOM=${4:-1208}
+[[ $events =~ ^[0-9]+$ ]] || fail "the number of events is not a number: $events"
 start_server
 start_program
 
