@@ -146,6 +146,19 @@ TCMapTool::PageParts TCMapTool::makePageParts() const
     return parts;
 }
 
+// The controls a person clicks to select the part: its caption or sample,
+// and its swatch.
+std::vector<ClickableControl *> TCMapTool::PagePart::controls() const
+{
+    std::vector<ClickableControl *> clickable;
+    for (ClickableControl *control :
+         {static_cast<ClickableControl *>(caption), static_cast<ClickableControl *>(sample),
+          static_cast<ClickableControl *>(swatch)})
+        if (control)
+            clickable.push_back(control);
+    return clickable;
+}
+
 std::array<BevelPanel *, SchemeElementCount> TCMapTool::swatches() const
 {
     std::array<BevelPanel *, SchemeElementCount> panels{};
@@ -156,15 +169,10 @@ std::array<BevelPanel *, SchemeElementCount> TCMapTool::swatches() const
 
 void TCMapTool::bindEvents()
 {
-    // Each part is selected by its caption or sample and by its swatch.
-    for (const PagePart &part : m_parts) {
-        for (ClickableControl *control :
-             std::initializer_list<ClickableControl *>{part.caption, part.sample, part.swatch}) {
-            if (control)
-                connect(control, &ClickableControl::clicked, this,
-                        Guarded([this, control] { ItemSelect(control); }));
-        }
-    }
+    for (const PagePart &part : m_parts)
+        for (ClickableControl *control : part.controls())
+            connect(control, &ClickableControl::clicked, this,
+                    Guarded([this, control] { ItemSelect(control); }));
     for (SliderBar *bar : {ui->BarR, ui->BarG, ui->BarB})
         connect(bar, &SliderBar::valueChanged, this, Guarded([this, bar] { RGBChange(bar); }));
     for (SliderBar *bar : {ui->BarH, ui->BarS, ui->BarL})
@@ -195,10 +203,8 @@ void TCMapTool::bindElementKeys()
         const QKeySequence key(Qt::ControlModifier | static_cast<Qt::Key>(Qt::Key_1 + element));
         connect(new QShortcut(key, this), &QShortcut::activated, this,
                 Guarded([this, swatch = part.swatch] { ItemSelect(swatch); }));
-        for (ClickableControl *control :
-             std::initializer_list<ClickableControl *>{part.caption, part.sample, part.swatch})
-            if (control)
-                SetAccessibleShortcut(control, key);
+        for (ClickableControl *control : part.controls())
+            SetAccessibleShortcut(control, key);
     }
 }
 
@@ -212,9 +218,8 @@ void TCMapTool::nameControlsForScreenReaders()
     for (const auto &[label, controls] : rows)
         for (QWidget *control : controls)
             control->setAccessibleName(label->text());
-    const auto panels = swatches();
-    for (int element = 0; element < SchemeElementCount; ++element)
-        panels[std::size_t(element)]->setAccessibleName(elementName(element));
+    for (const PagePart &part : m_parts)
+        part.swatch->setAccessibleName(part.statusName);
     ui->ColorCube->setAccessibleName(QStringLiteral("ウェブセーフカラー"));
     ui->ColorCube->setCellNamer([this](int column, int row) {
         return PageColorText(CubeCellColor(column, row, ui->ColorCube->columnCount()));

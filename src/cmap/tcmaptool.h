@@ -91,6 +91,8 @@ private:
         BevelPanel *colouredPanel = nullptr;
         std::vector<ClickableControl *> colouredTexts = {};
         bool textsInverse = false;
+
+        std::vector<ClickableControl *> controls() const;
     };
     using PageParts = std::array<PagePart, cSpace::SchemeElementCount>;
     PageParts makePageParts() const;

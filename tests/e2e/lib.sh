@@ -17,7 +17,7 @@ fail() {
 }
 
 cleanup() {
-    [ -n "$APP_PID" ] && kill "$APP_PID" 2>/dev/null || true
+    stop_accessibility_bus # the program first, then the buses, if any were started
     [ -n "$WM_PID" ] && kill "$WM_PID" 2>/dev/null || true
     [ -n "$SERVER_PID" ] && kill "$SERVER_PID" 2>/dev/null || true
     rm -rf "$WORK"
@@ -185,7 +185,6 @@ start_accessibility_bus() {
   </policy>
 </busconfig>
 CONF
-    trap 'stop_accessibility_bus; cleanup' EXIT
     dbus-daemon --config-file="$WORK/session.conf" --fork --print-address=1 --print-pid=1 \
         >"$WORK/session.bus" || fail "no session bus could be started"
     export DBUS_SESSION_BUS_ADDRESS

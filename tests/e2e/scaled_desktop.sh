@@ -6,27 +6,16 @@
 #   scaled_desktop.sh BINARY XCLOSE
 source "$(dirname "$0")/lib.sh" "$1" "$2"
 start_server
-openbox >"$WORK/openbox.log" 2>&1 &
-wm=$!
-trap 'kill $wm 2>/dev/null || true; cleanup' EXIT
-for _ in $(seq 200); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    sleep 0.025
-done
+start_window_manager openbox
 
 # The outer frame as "left top right bottom" on the screen.
 frame_of() {
-    local window=$1 extents x y width height
-    for _ in $(seq 100); do
-        extents=$(xprop -id "$window" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.* = //p' | tr -d ,)
-        [ -n "$extents" ] && break
-        sleep 0.025
-    done
-    read -r left right top bottom <<<"$extents"
-    x=$(xwininfo -id "$window" | sed -n 's/.*Absolute upper-left X: *//p')
-    y=$(xwininfo -id "$window" | sed -n 's/.*Absolute upper-left Y: *//p')
-    width=$(xwininfo -id "$window" | sed -n 's/.*Width: *//p')
-    height=$(xwininfo -id "$window" | sed -n 's/.*Height: *//p')
+    local left right top bottom x y width height
+    read -r left right top bottom <<<"$(frame_extents "$1")"
+    x=$(xwininfo -id "$1" | sed -n 's/.*Absolute upper-left X: *//p')
+    y=$(xwininfo -id "$1" | sed -n 's/.*Absolute upper-left Y: *//p')
+    width=$(xwininfo -id "$1" | sed -n 's/.*Width: *//p')
+    height=$(xwininfo -id "$1" | sed -n 's/.*Height: *//p')
     echo "$((x - left)) $((y - top)) $((x + width + right)) $((y + height + bottom))"
 }
 
