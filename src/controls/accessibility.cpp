@@ -7,6 +7,9 @@
 
 #include <QAccessibleWidget>
 #include <QDialog>
+#include <QHash>
+#include <QPointer>
+#include <QWindow>
 
 #include <algorithm>
 
