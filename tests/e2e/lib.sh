@@ -29,6 +29,8 @@ trap cleanup EXIT
 # accepts connections, so runs sharing a machine, even from other containers
 # whose sockets this one cannot see in /tmp/.X11-unix, never collide.
 start_server() {
+    # The file exists before Xvfb does: the loop may read it first.
+    : >"$WORK/display"
     Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -noreset -nolisten tcp "$@" \
         3>"$WORK/display" >"$WORK/xvfb.log" 2>&1 &
     SERVER_PID=$!
