@@ -225,6 +225,8 @@ void TCMapTool::nameControlsForScreenReaders()
         return PageColorText(CubeCellColor(column, row, ui->ColorCube->columnCount()));
     });
     ui->ColorList->setAccessibleName(QStringLiteral("カラー名"));
+    // The part being edited changes by Ctrl+1 to Ctrl+7 with the focus elsewhere.
+    SetAnnouncedOnChange(ui->MsgPanel);
 }
 
 void TCMapTool::applyFonts()

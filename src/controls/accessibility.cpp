@@ -15,8 +15,10 @@
 
 namespace {
 
-// Where a control keeps the key SetAccessibleShortcut() gave it.
+// Where a control keeps the key SetAccessibleShortcut() gave it, and whether
+// SetAnnouncedOnChange() marked it.
 constexpr char shortcutProperty[] = "tintwrightAccessibleShortcut";
+constexpr char announcedProperty[] = "tintwrightAnnouncedOnChange";
 
 QString shortcutOf(const QWidget *control)
 {
@@ -247,8 +249,19 @@ private:
     int m_index;
 };
 
-// The colour grid: a list of its cells.
-class AccessibleGrid final : public QAccessibleWidget
+// Qt 6.5 and later carry a Selection interface to screen readers, with which
+// they read a list's chosen item and choose another.
+#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
+#define TINTWRIGHT_SELECTION_INTERFACE
+using SelectionInterface = QAccessibleSelectionInterface;
+#else
+struct SelectionInterface
+{};
+#endif
+
+// The colour grid: a list of its cells. Its one selected cell is the current
+// cell, and selecting another picks it, as a click on it does.
+class AccessibleGrid final : public QAccessibleWidget, public SelectionInterface
 {
 public:
     explicit AccessibleGrid(ColorGrid *grid) : QAccessibleWidget(grid, QAccessible::List) {}
@@ -291,8 +304,50 @@ public:
                    : nullptr;
     }
 
+#ifdef TINTWRIGHT_SELECTION_INTERFACE
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::SelectionInterface)
+            return static_cast<QAccessibleSelectionInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    int selectedItemCount() const override
+    {
+        return 1;
+    }
+    QList<QAccessibleInterface *> selectedItems() const override
+    {
+        return {child(grid()->currentColumn() + grid()->currentRow() * grid()->columnCount())};
+    }
+    bool select(QAccessibleInterface *cell) override
+    {
+        const int index = indexOfChild(cell);
+        if (index < 0)
+            return false;
+        grid()->pickCell(index % grid()->columnCount(), index / grid()->columnCount());
+        return true;
+    }
+    // A cell is always current: none can be unselected, nor all selected.
+    bool unselect(QAccessibleInterface *) override
+    {
+        return false;
+    }
+    bool selectAll() override
+    {
+        return false;
+    }
+    bool clear() override
+    {
+        return false;
+    }
+#endif
+
 private:
-    ColorGrid *grid() const { return static_cast<ColorGrid *>(widget()); }
+    ColorGrid *grid() const
+    {
+        return static_cast<ColorGrid *>(widget());
+    }
 
     mutable QHash<int, QAccessible::Id> m_cells;
 };
@@ -332,6 +387,17 @@ void AnnounceTextChange(QWidget *control, const QString &before, const QString &
         QAccessibleEvent name(control, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&name);
     }
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    if (control->property(announcedProperty).toBool()) {
+        QAccessibleAnnouncementEvent announcement(control, after);
+        QAccessible::updateAccessibility(&announcement);
+    }
+#endif
+}
+
+void SetAnnouncedOnChange(QWidget *control)
+{
+    control->setProperty(announcedProperty, true);
 }
 
 void SetAccessibleShortcut(QWidget *control, const QKeySequence &key)

@@ -21,6 +21,11 @@ void InstallAccessibility();
 // here. Costs nothing while no reader listens.
 void AnnounceTextChange(QWidget *control, const QString &before, const QString &after);
 
+// Has screen readers say a control's new text whenever it changes, wherever
+// the focus is: for a text that answers what the user just did elsewhere.
+// Needs Qt 6.8; with older Qt readers are only told of the change.
+void SetAnnouncedOnChange(QWidget *control);
+
 // The key that does what pressing a panel or label does; screen readers say
 // it with the control's name.
 void SetAccessibleShortcut(QWidget *control, const QKeySequence &key);
