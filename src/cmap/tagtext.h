@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 
 // The seven kinds of text the copy command makes, in the order of the tag
 // type group.
@@ -21,6 +22,8 @@ enum class TagType : int
 inline constexpr int TagTypeCount = 7;
 
 using SchemeColors = std::array<cSpace::TColor, cSpace::SchemeElementCount>;
+// Some of the seven colours: what a text names of a scheme.
+using PartialScheme = std::array<std::optional<cSpace::TColor>, cSpace::SchemeElementCount>;
 
 // The text of a tag type for a scheme, colours written as #RRGGBB; empty for
 // a type outside the seven. Nothing is appended: no line break.

@@ -1,6 +1,7 @@
 #include "cmap/tcmaptool.h"
 
 #include "cmap/clipboardwriter.h"
+#include "cmap/commandmenu.h"
 #include "controls/accessibility.h"
 #include "controls/colorbridge.h"
 #include "controls/fixedsize.h"
@@ -91,6 +92,7 @@ TCMapTool::TCMapTool(QWidget *parent)
     FormCreate();
     bindEvents();
     bindElementKeys();
+    bindCommands();
     nameControlsForScreenReaders();
     ui->BarR->setFocus();
 }
@@ -208,6 +210,21 @@ void TCMapTool::bindElementKeys()
     }
 }
 
+// The commands beyond the menu bar: each with its key, in the shared context
+// menu of the controls whose right button has no role of their own, and named
+// with its key to a screen reader on the copy button.
+void TCMapTool::bindCommands()
+{
+    m_commands = new CommandMenu(this);
+    for (const PagePart &part : m_parts)
+        for (ClickableControl *control : part.controls())
+            m_commands->attachTo(control);
+    for (QWidget *control :
+         std::initializer_list<QWidget *>{ui->Button3, ui->ColorList, ui->ColorCube})
+        m_commands->attachTo(control);
+    ui->Button3->setAccessibleDescription(m_commands->keyList());
+}
+
 // Screen readers name each control by what a sighted user reads beside it.
 void TCMapTool::nameControlsForScreenReaders()
 {
@@ -266,6 +283,25 @@ void TCMapTool::FormCreate()
         items.append(
             {QString::fromLatin1(entry.name.data(), qsizetype(entry.name.size())), entry.color});
     ui->ColorList->addColorItems(items);
+}
+
+void TCMapTool::selectElement(int element)
+{
+    if (element >= 0 && element < SchemeElementCount)
+        ItemSelect(m_parts[std::size_t(element)].swatch);
+}
+
+void TCMapTool::setSchemeColors(const PartialScheme &colors)
+{
+    const int edited = m_currentElement;
+    for (int element = 0; element < SchemeElementCount; ++element) {
+        if (const auto color = colors[std::size_t(element)]) {
+            m_currentColor = *color;
+            m_currentElement = element;
+            applyElementColor();
+        }
+    }
+    selectElement(edited);
 }
 
 void TCMapTool::ItemSelect(QObject *sender)
@@ -404,6 +440,7 @@ void TCMapTool::applyElementColor()
     for (ClickableControl *text : part.colouredTexts)
         text->setFontColor(part.textsInverse ? InverseColor(color) : color);
     part.swatch->setColor(color);
+    Q_EMIT colorsChanged();
 }
 
 void TCMapTool::setRgbBars(TColor color)

@@ -29,6 +29,7 @@
 class BevelPanel;
 class ClickableControl;
 class ClipboardWriter;
+class CommandMenu;
 class OpaqueLabel;
 class SliderBar;
 class QDialog;
@@ -55,6 +56,20 @@ public:
     // The seven scheme colours as the swatches hold them.
     SchemeColors schemeColors() const;
 
+    // The ways in for the commands beyond the menu bar. Each ends in the
+    // sequences the window's own controls use.
+    // Selects a part as a click on its swatch does.
+    void selectElement(int element);
+    // Makes a colour the current part's, as a pick in the grid does.
+    void takeColor(cSpace::TColor color);
+    // Paints the colours given as start-up paints the scheme; the part being
+    // edited stays, shown as a click on its swatch shows it.
+    void setSchemeColors(const PartialScheme &colors);
+
+Q_SIGNALS:
+    // A scheme colour was painted: any colour choice, from any control.
+    void colorsChanged();
+
 private:
     // Event handlers.
     void FormCreate();
@@ -76,7 +91,6 @@ private:
     void setHslBars(cSpace::PackedHsl hsl);
     void updateFromRgbBars();
     void selectNamedColor(cSpace::TColor color);
-    void takeColor(cSpace::TColor color);
 
     // One page part as the window shows it.
     struct PagePart
@@ -103,6 +117,7 @@ private:
 
     void bindEvents();
     void bindElementKeys();
+    void bindCommands();
     void nameControlsForScreenReaders();
     void applyFonts();
     void raiseWindowedControls();
@@ -110,6 +125,7 @@ private:
     std::unique_ptr<Ui::TCMapTool> ui;
     PageParts m_parts;
     std::unique_ptr<ClipboardWriter> m_clipboard;
+    CommandMenu *m_commands = nullptr;
     QDialog *m_aboutBox = nullptr;
     cSpace::TColor m_currentColor = 0;
     int m_currentElement = 0;

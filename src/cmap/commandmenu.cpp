@@ -1,0 +1,81 @@
+#include "cmap/commandmenu.h"
+
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QRegularExpression>
+#include <QWidget>
+
+CommandMenu::CommandMenu(QWidget *window) : QObject(window), m_window(window) {}
+
+CommandMenu::~CommandMenu() = default;
+
+QAction *CommandMenu::addCommand(const QString &text, const QKeySequence &key)
+{
+    auto *action = new QAction(text, m_window);
+    action->setShortcut(key);
+    action->setShortcutVisibleInContextMenu(true);
+    // An action added to the window answers its key wherever the focus is
+    // in the window, and only there.
+    action->setShortcutContext(Qt::WindowShortcut);
+    m_window->addAction(action);
+    m_commands.push_back(action);
+    if (m_menu)
+        m_menu->addAction(action);
+    return action;
+}
+
+void CommandMenu::attachTo(QWidget *control)
+{
+    control->setContextMenuPolicy(Qt::DefaultContextMenu);
+    control->installEventFilter(this);
+}
+
+QString CommandMenu::keyList() const
+{
+    // The name as a person reads it: without the accelerator mark, such as
+    // "(&K)", and without the dots that announce a window.
+    static const QRegularExpression decoration(QStringLiteral("\\(&.\\)|&|\\.\\.\\.$"));
+    QStringList entries;
+    for (const QAction *action : m_commands)
+        entries.append(action->text().remove(decoration) + QLatin1Char(' ') +
+                       action->shortcut().toString(QKeySequence::NativeText));
+    return entries.join(QStringLiteral("、"));
+}
+
+void CommandMenu::popup(const QPoint &globalPos)
+{
+    if (m_commands.empty())
+        return;
+    if (!m_menu) {
+        m_menu = new QMenu(m_window);
+        for (QAction *action : m_commands)
+            m_menu->addAction(action);
+    }
+    m_menu->popup(globalPos);
+}
+
+bool CommandMenu::eventFilter(QObject *watched, QEvent *event)
+{
+    auto *control = qobject_cast<QWidget *>(watched);
+    if (!control)
+        return false;
+    if (event->type() == QEvent::ContextMenu) {
+        // A right click, or the Menu key on the control with the focus.
+        auto *request = static_cast<QContextMenuEvent *>(event);
+        const QPoint at = request->reason() == QContextMenuEvent::Mouse
+                              ? request->globalPos()
+                              : control->mapToGlobal(control->rect().center());
+        popup(at);
+        return true;
+    }
+    if (event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier) {
+            popup(control->mapToGlobal(control->rect().center()));
+            return true;
+        }
+    }
+    return false;
+}
