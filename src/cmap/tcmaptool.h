@@ -28,6 +28,7 @@
 
 class BevelPanel;
 class ClickableControl;
+class ClipboardReader;
 class ClipboardWriter;
 class CommandMenu;
 class OpaqueLabel;
@@ -50,6 +51,7 @@ public:
     // The dialog Help -> About shows; it is created after this window.
     void setAboutBox(QDialog *aboutBox) { m_aboutBox = aboutBox; }
     void setClipboard(std::unique_ptr<ClipboardWriter> clipboard);
+    void setClipboardReader(std::unique_ptr<ClipboardReader> clipboard);
 
     cSpace::TColor currentColor() const { return m_currentColor; }
     int currentElement() const { return m_currentElement; }
@@ -84,6 +86,10 @@ private:
     void MakeTypeClick();
     void About1Click();
     void Exit2Click();
+    // The commands beyond the menu bar.
+    void pasteColors();
+    void takePastedText(const QString &text);
+    void copySchemeAsCss();
 
     // The synchronisation steps the handlers share.
     void applyElementColor();
@@ -125,6 +131,7 @@ private:
     std::unique_ptr<Ui::TCMapTool> ui;
     PageParts m_parts;
     std::unique_ptr<ClipboardWriter> m_clipboard;
+    std::unique_ptr<ClipboardReader> m_clipboardReader;
     CommandMenu *m_commands = nullptr;
     QDialog *m_aboutBox = nullptr;
     cSpace::TColor m_currentColor = 0;
