@@ -140,7 +140,7 @@ clipboard() {
 
 # The colour of a pixel of the client area as RRGGBB.
 pixel_at() {
-    import -window "$MAIN_WINDOW" "$WORK/shot.png"
+    import -silent -window "$MAIN_WINDOW" "$WORK/shot.png" # -silent: no bell
     convert "$WORK/shot.png" -format '%[hex:p{'"$1"','"$(($2 + MENU_HEIGHT))"'}]' info: | cut -c1-6
 }
 
