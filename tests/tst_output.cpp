@@ -373,7 +373,6 @@ void TestOutput::clipboardReadOnlyOnPaste()
     QVERIFY(activate(m_window.get()));
     click(find("P_Link"));
     QTest::keyClick(m_window.get(), Qt::Key_C, Qt::ControlModifier);
-    QTest::qWait(50);
     QCOMPARE(clipboard->reads, 0);
     QTest::keyClick(m_window.get(), Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(clipboard->reads, 1);
