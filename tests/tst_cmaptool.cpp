@@ -600,7 +600,7 @@ void TestCMapTool::cubeKeysPickAndStopAtEdges()
 {
     auto *grid = find<ColorGrid>("ColorCube");
     grid->setFocus();
-    QSignalSpy picks(grid, &ColorGrid::clicked);
+    QSignalSpy picks(grid, &ColorGrid::picked);
     const struct
     {
         Qt::Key key;
@@ -638,7 +638,7 @@ void TestCMapTool::cubeKeysPickAndStopAtEdges()
 void TestCMapTool::cubeDoubleClickPicksOnce()
 {
     auto *grid = find<ColorGrid>("ColorCube");
-    QSignalSpy picks(grid, &ColorGrid::clicked);
+    QSignalSpy picks(grid, &ColorGrid::picked);
     doubleClick(grid, grid->cellRect(4, 4).center());
     QCOMPARE(picks.count(), 1);
     QCOMPARE(m_window->currentColor(), CubeCellColor(4, 4, 16));
@@ -673,7 +673,7 @@ void TestCMapTool::listSharedValuesSelectFirstEntry()
     QFETCH(int, chosen);
     QFETCH(int, selected);
     auto *list = find<NamedColorCombo>("ColorList");
-    QSignalSpy changes(list, &NamedColorCombo::userChanged);
+    QSignalSpy changes(list, &NamedColorCombo::picked);
     chooseFromDroppedList(list, chosen);
     QCOMPARE(changes.count(), 1);
     QCOMPARE(m_window->currentColor(), NamedColors()[std::size_t(chosen)].color);
@@ -708,7 +708,7 @@ void TestCMapTool::listArrowsInDroppedListPreviewEachStep()
 {
     auto *list = find<NamedColorCombo>("ColorList");
     chooseFromDroppedList(list, 10);
-    QSignalSpy changes(list, &NamedColorCombo::userChanged);
+    QSignalSpy changes(list, &NamedColorCombo::picked);
     list->showPopup();
     QAbstractItemView *view = list->view();
     for (const int expected : {11, 12, 13}) {
@@ -806,7 +806,7 @@ void TestCMapTool::randomUserSessionsKeepWindowInStep()
     QList<QSignalSpy *> barSpies;
     for (const char *name : barNames)
         barSpies << new QSignalSpy(find<SliderBar>(name), &QScrollBar::valueChanged);
-    QSignalSpy listChanges(list, &NamedColorCombo::userChanged);
+    QSignalSpy listChanges(list, &NamedColorCombo::picked);
     const auto barChanges = [&] {
         qsizetype total = 0;
         for (QSignalSpy *spy : barSpies) {

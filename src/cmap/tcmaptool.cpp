@@ -180,11 +180,10 @@ void TCMapTool::bindEvents()
     for (SliderBar *bar : {ui->BarH, ui->BarS, ui->BarL})
         connect(bar, &SliderBar::valueChanged, this, Guarded([this, bar] { HSLChange(bar); }));
 
-    connect(ui->ColorCube, &ColorGrid::clicked, this, Guarded([this] { ColorCubeClick(); }));
-    connect(ui->ColorCube, &ColorGrid::drawCell, this, &TCMapTool::ColorCubeDrawCell);
-    connect(ui->ColorList, &NamedColorCombo::userChanged, this,
-            Guarded([this] { ColorListChange(); }));
-    connect(ui->ColorList, &NamedColorCombo::drawItem, this, &TCMapTool::ColorListDrawItem);
+    connect(ui->ColorCube, &ColorGrid::picked, this,
+            Guarded([this](TColor picked) { ColorCubeClick(picked); }));
+    connect(ui->ColorList, &NamedColorCombo::picked, this,
+            Guarded([this](TColor picked) { ColorListChange(picked); }));
     connect(ui->MakeType, &RadioGroup::clicked, this, Guarded([this] { MakeTypeClick(); }));
     connect(ui->Button3, &QPushButton::clicked, this, Guarded([this] { Copy1Click(); }));
     connect(ui->Copy1, &QAction::triggered, this, Guarded([this] { Copy1Click(); }));
@@ -238,9 +237,6 @@ void TCMapTool::nameControlsForScreenReaders()
     for (const PagePart &part : m_parts)
         part.swatch->setAccessibleName(part.statusName);
     ui->ColorCube->setAccessibleName(QStringLiteral("ウェブセーフカラー"));
-    ui->ColorCube->setCellNamer([this](int column, int row) {
-        return PageColorText(CubeCellColor(column, row, ui->ColorCube->columnCount()));
-    });
     ui->ColorList->setAccessibleName(QStringLiteral("カラー名"));
 }
 
@@ -265,11 +261,13 @@ void TCMapTool::raiseWindowedControls()
     }
 }
 
-// Start-up: paint the default scheme into every element's previews, select
-// the background, then fill the named list. The list is filled last, so it
-// starts with nothing selected even though the background is a named colour.
+// Start-up: the grid shows the web-safe colours; paint the default scheme
+// into every element's previews, select the background, then fill the named
+// list. The list is filled last, so it starts with nothing selected even
+// though the background is a named colour.
 void TCMapTool::FormCreate()
 {
+    ui->ColorCube->setCellColors(&CubeCellColor);
     for (int element = 0; element < SchemeElementCount; ++element) {
         m_currentColor = DefaultScheme[std::size_t(element)];
         m_currentElement = element;
@@ -340,34 +338,15 @@ void TCMapTool::HSLChange(SliderBar *sender)
     updateFromRgbBars();
 }
 
-void TCMapTool::ColorCubeDrawCell(QPainter *painter, int column, int row, const QRect &rect)
+// A pick in the grid or the list: the colour of the chosen cell or entry.
+void TCMapTool::ColorCubeClick(TColor picked)
 {
-    painter->fillRect(rect, ToQColor(CubeCellColor(column, row, ui->ColorCube->columnCount())));
+    takeColor(picked);
 }
 
-void TCMapTool::ColorCubeClick()
+void TCMapTool::ColorListChange(TColor picked)
 {
-    takeColor(CubeCellColor(ui->ColorCube->currentColumn(), ui->ColorCube->currentRow(),
-                            ui->ColorCube->columnCount()));
-}
-
-// One entry: a swatch of the entry's colour 12 pixels wide, flush left, and
-// the name right after it on the prepared background (the highlight, for the
-// selected entry, so only the name shows it).
-void TCMapTool::ColorListDrawItem(QPainter *painter, int index, const QRect &rect, QStyle::State)
-{
-    constexpr int swatchWidth = 12;
-    const QRect swatch(rect.left(), rect.top(), swatchWidth, rect.height());
-    const QRect name = rect.adjusted(swatchWidth, 0, 0, 0);
-    painter->fillRect(swatch, ToQColor(ui->ColorList->itemColor(index)));
-    painter->fillRect(name, painter->brush());
-    painter->drawText(name, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
-                      ui->ColorList->itemText(index));
-}
-
-void TCMapTool::ColorListChange()
-{
-    takeColor(ui->ColorList->itemColor(ui->ColorList->currentIndex()));
+    takeColor(picked);
 }
 
 void TCMapTool::Copy1Click()

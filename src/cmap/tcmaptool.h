@@ -20,7 +20,6 @@
 #include "cspace/cspace.h"
 
 #include <QMainWindow>
-#include <QStyle>
 
 #include <array>
 #include <memory>
@@ -33,7 +32,6 @@ class CommandMenu;
 class OpaqueLabel;
 class SliderBar;
 class QDialog;
-class QPainter;
 
 namespace Ui {
 class TCMapTool;
@@ -76,10 +74,8 @@ private:
     void ItemSelect(QObject *sender);
     void RGBChange(SliderBar *sender);
     void HSLChange(SliderBar *sender);
-    void ColorCubeDrawCell(QPainter *painter, int column, int row, const QRect &rect);
-    void ColorCubeClick();
-    void ColorListDrawItem(QPainter *painter, int index, const QRect &rect, QStyle::State state);
-    void ColorListChange();
+    void ColorCubeClick(cSpace::TColor picked);
+    void ColorListChange(cSpace::TColor picked);
     void Copy1Click();
     void MakeTypeClick();
     void About1Click();
