@@ -28,6 +28,7 @@
 class BevelPanel;
 class ClickableControl;
 class ClipboardWriter;
+class NumberField;
 class CommandMenu;
 class OpaqueLabel;
 class SliderBar;
@@ -107,6 +108,25 @@ private:
     using PageParts = std::array<PagePart, cSpace::SchemeElementCount>;
     PageParts makePageParts() const;
 
+    // One slider row: the label naming its channel, the bar, the number field
+    // showing the bar's position and, for the RGB channels, the square that
+    // shows the channel alone.
+    struct SliderRow
+    {
+        OpaqueLabel *label = nullptr;
+        SliderBar *bar = nullptr;
+        NumberField *field = nullptr;
+        OpaqueLabel *square = nullptr;
+    };
+    using SliderGroup = std::array<SliderRow, 3>;
+    // The red, green and blue rows, and the hue, saturation and lightness rows.
+    SliderGroup makeRgbRows() const;
+    SliderGroup makeHslRows() const;
+    // The sender's position in the number field of its row; a Tag of no row
+    // of the group shows nothing.
+    static void showPosition(const SliderGroup &group, const SliderBar *sender);
+    static void setBarsSilently(const SliderGroup &group, const std::array<int, 3> &values);
+
     // The seven swatch panels that hold the scheme, indexed by element.
     std::array<BevelPanel *, cSpace::SchemeElementCount> swatches() const;
     QString elementName(int element) const { return m_parts[std::size_t(element)].statusName; }
@@ -120,6 +140,8 @@ private:
 
     std::unique_ptr<Ui::TCMapTool> ui;
     PageParts m_parts;
+    SliderGroup m_rgbRows;
+    SliderGroup m_hslRows;
     std::unique_ptr<ClipboardWriter> m_clipboard;
     CommandMenu *m_commands = nullptr;
     QDialog *m_aboutBox = nullptr;
