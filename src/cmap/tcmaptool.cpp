@@ -4,11 +4,11 @@
 #include "cmap/commandmenu.h"
 #include "controls/accessibility.h"
 #include "controls/colorbridge.h"
-#include "controls/fixedsize.h"
-#include "controls/uifonts.h"
 #include "cspace/colortables.h"
 #include "shell/errordisplay.h"
+#include "shell/fixedsize.h"
 #include "shell/screenplace.h"
+#include "shell/uifonts.h"
 #include "ui_tcmaptool.h"
 
 #include <QDialog>
