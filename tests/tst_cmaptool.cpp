@@ -160,6 +160,7 @@ private:
     }
     QWidget *clientArea() { return find("ClientArea"); }
     void verifyShows(const ExpectedState &expected);
+    QString staleControl(const QImage &shown, const QImage &painted);
 
     std::unique_ptr<TCMapTool> m_window;
 };
@@ -356,7 +357,7 @@ void TestCMapTool::startUpState()
 
 void TestCMapTool::startUpPixels()
 {
-    const QImage shot = clientArea()->grab().toImage();
+    const QImage shot = onScreen(clientArea());
     // Swatch centres: P_Back at (7,7,25,20) etc.
     const QPoint swatchCentres[] = {{19, 17}, {19, 37}, {19, 57}, {19, 77}, {19, 97}, {19, 135}};
     for (int element = 0; element < 6; ++element)
@@ -481,7 +482,7 @@ void TestCMapTool::thumbDragFollowsLive()
     for (int dx = -10; dx >= -40; dx -= 10) {
         QTest::mouseMove(green, thumb.center() + QPoint(dx, 0));
         seen << find<OpaqueLabel>("HexName")->text();
-        QCOMPARE(pixel(find("P_Back")->grab().toImage(), {12, 10}), m_window->currentColor());
+        QCOMPARE(pixel(onScreen(find("P_Back")), {12, 10}), m_window->currentColor());
     }
     const int changes = int(moves.count());
     QTest::mouseRelease(green, Qt::LeftButton, {}, thumb.center() + QPoint(-40, 0));
@@ -518,7 +519,7 @@ void TestCMapTool::backgroundCaptionTakesInverse()
     click(find("ColorCube"), find<ColorGrid>("ColorCube")->cellRect(0, 0).center()); // white
     QCOMPARE(html(caption->fontColor()), QStringLiteral("000000"));
     // The caption labels show the preview's colour behind their text.
-    QCOMPARE(pixel(caption->grab().toImage(), {198, 2}), MakeColor(255, 255, 255));
+    QCOMPARE(pixel(onScreen(caption), {198, 2}), MakeColor(255, 255, 255));
 }
 
 void TestCMapTool::textColourAlsoColoursTableSample()
@@ -592,7 +593,7 @@ void TestCMapTool::cubePressDragReleasePicksPressedCell()
     QTest::mouseRelease(grid, Qt::LeftButton, {}, grid->cellRect(9, 9).center());
     QCOMPARE(m_window->currentColor(), CubeCellColor(2, 3, 16));
     // Nothing shows the dragged range: the cells in between keep their colours.
-    const QImage shot = grid->grab().toImage();
+    const QImage shot = onScreen(grid);
     QCOMPARE(pixel(shot, grid->cellRect(5, 6).center()), CubeCellColor(5, 6, 16));
 }
 
@@ -648,10 +649,10 @@ void TestCMapTool::cubeShowsFocusMark()
 {
     auto *grid = find<ColorGrid>("ColorCube");
     const QRect cell = grid->cellRect(0, 0);
-    QCOMPARE(pixel(grid->grab().toImage(), cell.topLeft()), MakeColor(255, 255, 255));
+    QCOMPARE(pixel(onScreen(grid), cell.topLeft()), MakeColor(255, 255, 255));
     QTest::keyClick(find("BarR"), Qt::Key_Backtab); // focus by the keyboard
     QCOMPARE(QApplication::focusWidget(), grid);
-    const QImage shot = grid->grab().toImage();
+    const QImage shot = onScreen(grid);
     QCOMPARE(pixel(shot, cell.topLeft()), MakeColor(0, 0, 0)); // inverted white
     QCOMPARE(pixel(shot, cell.center()), MakeColor(255, 255, 255));
     QCOMPARE(m_window->currentColor(), DefaultScheme[0]); // focus alone picks nothing
@@ -764,7 +765,7 @@ void TestCMapTool::listItemDrawing()
     auto *list = find<NamedColorCombo>("ColorList");
     chooseFromDroppedList(list, 113); // red
     list->setFocus();
-    const QImage field = list->grab().toImage();
+    const QImage field = onScreen(list);
     const QStyleOptionComboBox option = [list] {
         QStyleOptionComboBox o;
         o.initFrom(list);
@@ -948,6 +949,25 @@ void TestCMapTool::verifyShows(const ExpectedState &expected)
     QCOMPARE(find<BevelPanel>("MsgPanel")->caption(),
              QString::fromUtf8(pageParts[expected.element].status));
     QCOMPARE(find<QComboBox>("ColorList")->currentIndex(), expected.namedIndex());
+
+    // And the screen shows it: no control still shows what it showed before.
+    const QImage shown = onScreen(clientArea());
+    const QImage painted = clientArea()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(staleControl(shown, painted), QString());
+}
+
+// The control, and where, that the screen shows otherwise than it paints
+// itself now; empty when there is none.
+QString TestCMapTool::staleControl(const QImage &shown, const QImage &painted)
+{
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x)
+            if (shown.pixel(x, y) != painted.pixel(x, y))
+                return QStringLiteral("%1 at %2,%3")
+                    .arg(clientArea()->childAt(x, y)->objectName())
+                    .arg(x)
+                    .arg(y);
+    return {};
 }
 
 QTEST_MAIN(TestCMapTool)
