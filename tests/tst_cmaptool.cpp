@@ -16,6 +16,7 @@
 #include <QAbstractButton>
 #include <QFontInfo>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QScreen>
@@ -105,6 +106,33 @@ QRect thumbRect(const QScrollBar *bar)
                                         bar);
 }
 
+// The bounds of the text drawn in `area` of `image`: the pixels at least half
+// as far from the face colour (the one most of the area shows) as the
+// farthest one.
+QRect inkBounds(const QImage &image, const QRegion &area)
+{
+    QList<QPoint> points;
+    QHash<QRgb, int> counts;
+    for (const QRect &part : area)
+        for (int y = part.top(); y <= part.bottom(); ++y)
+            for (int x = part.left(); x <= part.right(); ++x)
+                points.append(QPoint(x, y)), ++counts[image.pixel(x, y)];
+    const QRgb face = std::max_element(counts.cbegin(), counts.cend()).key();
+    const auto distance = [&](QPoint p) {
+        const QRgb colour = image.pixel(p);
+        return std::abs(qRed(colour) - qRed(face)) + std::abs(qGreen(colour) - qGreen(face)) +
+               std::abs(qBlue(colour) - qBlue(face));
+    };
+    int farthest = 0;
+    for (const QPoint &p : points)
+        farthest = std::max(farthest, distance(p));
+    QRect ink;
+    for (const QPoint &p : points)
+        if (2 * distance(p) >= farthest)
+            ink |= QRect(p, QSize(1, 1));
+    return ink;
+}
+
 } // namespace
 
 class TestCMapTool final : public QObject
@@ -124,6 +152,8 @@ private Q_SLOTS:
     void tagTypeGroupEnteredAtSelectedItem();
     void startUpState();
     void startUpPixels();
+    void textsSitInTheirPlaces_data();
+    void textsSitInTheirPlaces();
     void elementControlsSelect_data();
     void elementControlsSelect();
     void inertPlacesChangeNothing_data();
@@ -388,6 +418,54 @@ void TestCMapTool::startUpPixels()
                      QStringLiteral("C0C0C0"));
         }
     }
+}
+
+void TestCMapTool::textsSitInTheirPlaces_data()
+{
+    QTest::addColumn<QRect>("box"); // where the text is placed, in the control
+    QTest::addColumn<int>("alignment");
+    QTest::newRow("MsgPanel") << QRect(2, 2, 208, 16) << int(Qt::AlignCenter);
+    QTest::newRow("TableColor") << QRect(4, 4, 121, 17) << int(Qt::AlignCenter);
+    QTest::newRow("ColG") << QRect(2, 1, 31, 16) << int(Qt::AlignLeft | Qt::AlignVCenter);
+    QTest::newRow("C_Back") << QRect(0, 0, 200, 20) << int(Qt::AlignHCenter | Qt::AlignTop);
+    QTest::newRow("C_Link") << QRect(0, 0, 200, 20) << int(Qt::AlignHCenter | Qt::AlignTop);
+}
+
+// Where a text's line stands on the screen, found from its ink against the
+// ink of the same text drawn at a known place: its margins in its box must be
+// those its alignment gives.
+void TestCMapTool::textsSitInTheirPlaces()
+{
+    QFETCH(QRect, box);
+    QFETCH(int, alignment);
+    QWidget *control = find(QTest::currentDataTag());
+    const bool panel = qobject_cast<BevelPanel *>(control);
+    const QString text = control->property(panel ? "caption" : "text").toString();
+    const QFontMetrics metrics(control->font());
+    QImage alone(metrics.horizontalAdvance(text) + 8, metrics.height() + 8, QImage::Format_RGB32);
+    alone.fill(Qt::white);
+    QPainter painter(&alone);
+    painter.setFont(control->font());
+    painter.drawText(QPoint(0, metrics.ascent()), text);
+    painter.end();
+    // Where a swatch covers the left end of a caption label, it is not the text.
+    const QRect shown = inkBounds(onScreen(control), control->visibleRegion() & box);
+    const QPoint line = shown.topLeft() - inkBounds(alone, alone.rect()).topLeft();
+    const QMargins margins(line.x() - box.left(), line.y() - box.top(),
+                           box.right() + 1 - line.x() - metrics.horizontalAdvance(text),
+                           box.bottom() + 1 - line.y() - metrics.height());
+    // Top or left: no margin; centred: the same margin either side, give or
+    // take a pixel.
+    const int vertical =
+        alignment & Qt::AlignTop ? margins.top() : margins.top() - margins.bottom();
+    const int across =
+        alignment & Qt::AlignLeft ? margins.left() : margins.left() - margins.right();
+    QVERIFY2(std::abs(vertical) <= 1 && std::abs(across) <= 1,
+             qPrintable(QStringLiteral("margins left %1, top %2, right %3, bottom %4")
+                            .arg(margins.left())
+                            .arg(margins.top())
+                            .arg(margins.right())
+                            .arg(margins.bottom())));
 }
 
 void TestCMapTool::elementControlsSelect_data()
