@@ -154,6 +154,8 @@ private Q_SLOTS:
     void startUpPixels();
     void textsSitInTheirPlaces_data();
     void textsSitInTheirPlaces();
+    void elementKeysSelect_data();
+    void elementKeysSelect();
     void elementControlsSelect_data();
     void elementControlsSelect();
     void inertPlacesChangeNothing_data();
@@ -170,6 +172,7 @@ private Q_SLOTS:
     void cubeCellsSelectNamedColours();
     void cubeShiftClickPicksPreviousCell();
     void cubePressDragReleasePicksPressedCell();
+    void cubeKeysPickAndStopAtEdges_data();
     void cubeKeysPickAndStopAtEdges();
     void cubeDoubleClickPicksOnce();
     void cubeShowsFocusMark();
@@ -489,6 +492,30 @@ void TestCMapTool::elementControlsSelect()
     QCOMPARE(find<BevelPanel>("MsgPanel")->caption(), status);
 }
 
+void TestCMapTool::elementKeysSelect_data()
+{
+    QTest::addColumn<int>("element");
+    QTest::addColumn<int>("modifiers");
+    for (int element = 0; element < SchemeElementCount; ++element) {
+        QTest::addRow("Ctrl+%d", element + 1) << element << int(Qt::ControlModifier);
+        QTest::addRow("Ctrl+keypad %d", element + 1)
+            << element << int(Qt::ControlModifier | Qt::KeypadModifier);
+    }
+}
+
+void TestCMapTool::elementKeysSelect()
+{
+    QFETCH(int, element);
+    QFETCH(int, modifiers);
+    const int before = (element + 1) % SchemeElementCount;
+    click(find(pageParts[before].swatch));
+    QTest::keyClick(m_window.get(), Qt::Key(Qt::Key_1 + element), Qt::KeyboardModifiers(modifiers));
+    ExpectedState expected;
+    expected.select(before);
+    expected.select(element);
+    verifyShows(expected);
+}
+
 void TestCMapTool::inertPlacesChangeNothing_data()
 {
     QTest::addColumn<QPoint>("where"); // in the client area
@@ -675,8 +702,16 @@ void TestCMapTool::cubePressDragReleasePicksPressedCell()
     QCOMPARE(pixel(shot, grid->cellRect(5, 6).center()), CubeCellColor(5, 6, 16));
 }
 
+void TestCMapTool::cubeKeysPickAndStopAtEdges_data()
+{
+    QTest::addColumn<int>("keypad");
+    QTest::newRow("main keys") << int(Qt::NoModifier);
+    QTest::newRow("keypad") << int(Qt::KeypadModifier);
+}
+
 void TestCMapTool::cubeKeysPickAndStopAtEdges()
 {
+    QFETCH(int, keypad);
     auto *grid = find<ColorGrid>("ColorCube");
     grid->setFocus();
     QSignalSpy picks(grid, &ColorGrid::picked);
@@ -704,7 +739,7 @@ void TestCMapTool::cubeKeysPickAndStopAtEdges()
     TColor expected = DefaultScheme[0];
     for (const auto &step : steps) {
         const qsizetype before = picks.count();
-        QTest::keyClick(grid, step.key, step.modifiers);
+        QTest::keyClick(grid, step.key, step.modifiers | Qt::KeyboardModifier(keypad));
         QCOMPARE(grid->currentColumn(), step.column);
         QCOMPARE(grid->currentRow(), step.row);
         QCOMPARE(picks.count(), before + (step.picks ? 1 : 0));
@@ -886,6 +921,10 @@ void TestCMapTool::randomUserSessionsKeepWindowInStep()
     for (const char *name : barNames)
         barSpies << new QSignalSpy(find<SliderBar>(name), &QScrollBar::valueChanged);
     QSignalSpy listChanges(list, &NamedColorCombo::picked);
+    // The arrow, Home, End and Page keys come from either key block.
+    const auto keypad = [&random] {
+        return random.bounded(2) ? Qt::KeypadModifier : Qt::NoModifier;
+    };
     const auto barChanges = [&] {
         qsizetype total = 0;
         for (QSignalSpy *spy : barSpies) {
@@ -912,7 +951,7 @@ void TestCMapTool::randomUserSessionsKeepWindowInStep()
             const Qt::Key keys[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down};
             const int column = grid->currentColumn(), row = grid->currentRow();
             const Qt::Key key = keys[random.bounded(4)];
-            QTest::keyClick(grid, key);
+            QTest::keyClick(grid, key, keypad());
             const int newColumn =
                 std::clamp(column + (key == Qt::Key_Right) - (key == Qt::Key_Left), 0, 15);
             const int newRow = std::clamp(row + (key == Qt::Key_Down) - (key == Qt::Key_Up), 0, 13);
@@ -930,7 +969,7 @@ void TestCMapTool::randomUserSessionsKeepWindowInStep()
             list->setFocus();
             const bool down = random.bounded(2) == 0;
             const int index = list->currentIndex() + (down ? 1 : -1);
-            QTest::keyClick(list, down ? Qt::Key_Down : Qt::Key_Up);
+            QTest::keyClick(list, down ? Qt::Key_Down : Qt::Key_Up, keypad());
             if (index >= 0 && index < 140) {
                 expected.take(NamedColors()[std::size_t(index)].color);
                 expectedListChanges = 1;
@@ -948,7 +987,7 @@ void TestCMapTool::randomUserSessionsKeepWindowInStep()
             const auto &key = keys[random.bounded(6)];
             const int value = std::clamp(slider->value() + key.delta, 0, slider->maximum());
             const bool changes = value != slider->value();
-            QTest::keyClick(slider, key.key);
+            QTest::keyClick(slider, key.key, keypad());
             if (changes) {
                 expectedBarChanges = 1;
                 if (bar < 3) {
