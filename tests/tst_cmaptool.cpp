@@ -14,6 +14,7 @@
 #include "windowdriver.h"
 
 #include <QAbstractButton>
+#include <QElapsedTimer>
 #include <QFontInfo>
 #include <QMenuBar>
 #include <QPainter>
@@ -165,6 +166,7 @@ private Q_SLOTS:
     void hslBarLeavesOtherHslBars();
     void thumbDragFollowsLive();
     void heldClickInTroughStepsUpToPointer();
+    void heldClickInTroughRepeatsAtItsRate();
     void backgroundCaptionTakesInverse();
     void textColourAlsoColoursTableSample();
     void greysHaveNoHueOrSaturation();
@@ -612,6 +614,36 @@ void TestCMapTool::heldClickInTroughStepsUpToPointer()
     QVERIFY(values.count() > 2);
     for (int step = 0; step < values.count(); ++step)
         QCOMPARE(values[step][0].toInt(), 10 * (step + 1));
+}
+
+// A held click in the trough steps at once, again after 500 ms, then every
+// 50 ms. A busy machine makes timers late, never more than 5 % early: no
+// step may come before its time, and in one of a few tries they must come
+// on time.
+void TestCMapTool::heldClickInTroughRepeatsAtItsRate()
+{
+    auto *bar = find<SliderBar>("BarR");
+    const QPoint trough(bar->width() - 20, bar->height() / 2);
+    QElapsedTimer clock;
+    QList<qint64> steps; // when each step came, in ms after the press
+    connect(bar, &QScrollBar::valueChanged, bar, [&] { steps.append(clock.elapsed()); });
+    bool onTime = false;
+    for (int attempt = 0; attempt < 3 && !onTime; ++attempt) {
+        bar->setFocus();
+        QTest::keyClick(bar, Qt::Key_Home);
+        steps.clear();
+        clock.start();
+        QTest::mousePress(bar, Qt::LeftButton, {}, trough);
+        QCOMPARE(steps.size(), 1);
+        QTRY_VERIFY_WITH_TIMEOUT(steps.size() >= 10, 10000);
+        QTest::mouseRelease(bar, Qt::LeftButton, {}, trough);
+        for (qsizetype step = 1; step < steps.size(); ++step)
+            QVERIFY2(steps[step] >= (500 + 50 * (step - 1)) * 95 / 100,
+                     qPrintable(QStringLiteral("step %1 after %2 ms").arg(step).arg(steps[step])));
+        const qint64 repeats = steps.last() - steps[1];
+        onTime = steps[1] < 700 && repeats < 75 * (steps.size() - 2);
+    }
+    QVERIFY2(onTime, "the steps came late in every try");
 }
 
 void TestCMapTool::backgroundCaptionTakesInverse()
