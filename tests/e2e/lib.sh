@@ -140,10 +140,16 @@ clipboard() {
     xclip -o -selection clipboard
 }
 
-# The colour of a pixel of the client area as RRGGBB.
+# The colours of points of the client area as RRGGBB, one a line, from one
+# screenshot: pixel_at X Y [X Y ...].
 pixel_at() {
     import -window "$MAIN_WINDOW" "$WORK/shot.png"
-    convert "$WORK/shot.png" -format '%[hex:p{'"$1"','"$(($2 + MENU_HEIGHT))"'}]' info: | cut -c1-6
+    local format=
+    while [ $# -ge 2 ]; do
+        format+='%[hex:p{'"$1"','"$(($2 + MENU_HEIGHT))"'}]\n'
+        shift 2
+    done
+    convert "$WORK/shot.png" -format "$format" info: | cut -c1-6
 }
 
 # Waits for the program to end and checks its exit code.
