@@ -459,11 +459,7 @@ void TestCMapTool::textsSitInTheirPlaces()
     const int across =
         alignment & Qt::AlignLeft ? margins.left() : margins.left() - margins.right();
     QVERIFY2(std::abs(vertical) <= 1 && std::abs(across) <= 1,
-             qPrintable(QStringLiteral("margins left %1, top %2, right %3, bottom %4")
-                            .arg(margins.left())
-                            .arg(margins.top())
-                            .arg(margins.right())
-                            .arg(margins.bottom())));
+             qPrintable(QDebug::toString(margins)));
 }
 
 void TestCMapTool::elementControlsSelect_data()
