@@ -14,7 +14,10 @@
 //
 // Which controls stand for each page part, and which previews follow its
 // colour, is said once, in the table of page parts made by the constructor;
-// every handler that works per part reads that table.
+// every handler that works per part reads that table. The slider rows have
+// their tables too. The grid and the named list paint, name and report
+// their cells and items themselves: the window gives them their colours and
+// takes their picks.
 
 #include "cmap/tagtext.h"
 #include "cspace/cspace.h"
