@@ -14,7 +14,6 @@
 #include <QDialog>
 #include <QFile>
 #include <QIcon>
-#include <QPainter>
 #include <QPushButton>
 #include <QShortcut>
 

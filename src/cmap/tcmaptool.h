@@ -31,8 +31,8 @@
 class BevelPanel;
 class ClickableControl;
 class ClipboardWriter;
-class NumberField;
 class CommandMenu;
+class NumberField;
 class OpaqueLabel;
 class SliderBar;
 class QDialog;
