@@ -14,6 +14,7 @@
 #include "windowdriver.h"
 
 #include <QAbstractButton>
+#include <QClipboard>
 #include <QElapsedTimer>
 #include <QFontInfo>
 #include <QMenuBar>
@@ -180,6 +181,7 @@ private Q_SLOTS:
     void droppedListFromBlankSelection();
     void listItemDrawing();
     void randomUserSessionsKeepWindowInStep();
+    void pasteRestoresWhatEachCopyCarries();
 
 private:
     template <typename T = QWidget> T *find(const char *name)
@@ -1014,6 +1016,87 @@ void TestCMapTool::randomUserSessionsKeepWindowInStep()
         }
     }
     qDeleteAll(barSpies);
+}
+
+void TestCMapTool::pasteRestoresWhatEachCopyCarries()
+{
+    // For random schemes and every text the copy commands make: copy it,
+    // paint another random scheme, edit a random part, paste (all by keys).
+    // The colours the text carries come back exactly (the hex text's one to
+    // the part being edited), the other parts keep theirs, and the part being
+    // edited stays, shown as a click on its swatch shows it. A fault in
+    // writing any of the texts, or in reading one back, shows up here; so
+    // does a paste that changes anything when the text is no colour.
+    QRandomGenerator random(20261209);
+    const auto randomScheme = [&random] {
+        std::array<TColor, SchemeElementCount> scheme{};
+        for (TColor &color : scheme)
+            color = random.bounded(0x1000000u);
+        return scheme;
+    };
+    const auto paint = [this](const auto &scheme) {
+        PartialScheme parts;
+        std::copy(scheme.begin(), scheme.end(), parts.begin());
+        m_window->setSchemeColors(parts);
+    };
+    // The parts each text carries: the seven tag types, then the style sheet.
+    const std::vector<int> carried[] = {
+        {ElementBackground, ElementText, ElementLink, ElementVisitedLink, ElementClickedLink},
+        {ElementText},
+        {ElementRule},
+        {ElementTable},
+        {ElementText},
+        {ElementBackground},
+        {}, // the hex text
+        {0, 1, 2, 3, 4, 5, 6}};
+    const int styleSheet = TagTypeCount;
+    const int moves[] = {-1,          ElementText,       ElementRule, ElementTable,
+                         ElementText, ElementBackground, -1};
+    auto *tagTypes = find<RadioGroup>("MakeType");
+    ExpectedState expected;
+    for (int round = 0; round < 24; ++round) {
+        for (int text = 0; text <= styleSheet; ++text) {
+            const auto copied = randomScheme();
+            paint(copied);
+            expected.scheme = copied;
+            expected.select(expected.element);
+            if (text == styleSheet) {
+                QTest::keyClick(m_window.get(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+            } else {
+                const bool changes = text != tagTypes->itemIndex();
+                click(tagTypes->button(text));
+                if (changes && moves[text] >= 0)
+                    expected.select(moves[text]);
+                QTest::keyClick(m_window.get(), Qt::Key_C, Qt::ControlModifier);
+            }
+            const QString copiedText = QGuiApplication::clipboard()->text();
+
+            const auto other = randomScheme();
+            paint(other);
+            expected.scheme = other;
+            const char *name = elementControls[random.bounded(int(std::size(elementControls)))];
+            click(find(name));
+            expected.select(find<ClickableControl>(name)->tag());
+
+            QTest::keyClick(m_window.get(), Qt::Key_V, Qt::ControlModifier);
+            for (const int part : carried[text])
+                expected.scheme[std::size_t(part)] = copied[std::size_t(part)];
+            expected.select(expected.element);
+            if (text == int(TagType::Hex))
+                expected.take(copied[ElementBackground]);
+            verifyShows(expected);
+            if (QTest::currentTestFailed()) {
+                qWarning("round %d, text %d: %s", round, text, qPrintable(copiedText));
+                return;
+            }
+
+            QGuiApplication::clipboard()->setText(QStringLiteral("no colour at all"));
+            QTest::keyClick(m_window.get(), Qt::Key_V, Qt::ControlModifier);
+            verifyShows(expected);
+            if (QTest::currentTestFailed())
+                return;
+        }
+    }
 }
 
 // Checks the whole visible state of the window against `expected`.

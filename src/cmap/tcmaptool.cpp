@@ -1,16 +1,20 @@
 #include "cmap/tcmaptool.h"
 
+#include "cmap/clipboardreader.h"
 #include "cmap/clipboardwriter.h"
 #include "cmap/commandmenu.h"
 #include "controls/accessibility.h"
 #include "controls/colorbridge.h"
 #include "cspace/colortables.h"
+#include "pagetext/pastedcolors.h"
+#include "pagetext/stylesheet.h"
 #include "shell/errordisplay.h"
 #include "shell/fixedsize.h"
 #include "shell/screenplace.h"
 #include "shell/uifonts.h"
 #include "ui_tcmaptool.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QFile>
 #include <QIcon>
@@ -49,7 +53,8 @@ QIcon closePicture(const QStyle *style)
 
 TCMapTool::TCMapTool(QWidget *parent)
     : QMainWindow(parent), ui(std::make_unique<Ui::TCMapTool>()),
-      m_clipboard(std::make_unique<SystemClipboard>())
+      m_clipboard(std::make_unique<SystemClipboard>()),
+      m_clipboardReader(std::make_unique<SystemClipboardReader>())
 {
     InstallAccessibility(); // before the controls exist
     ui->setupUi(this);
@@ -89,6 +94,11 @@ TCMapTool::~TCMapTool() = default;
 void TCMapTool::setClipboard(std::unique_ptr<ClipboardWriter> clipboard)
 {
     m_clipboard = std::move(clipboard);
+}
+
+void TCMapTool::setClipboardReader(std::unique_ptr<ClipboardReader> clipboard)
+{
+    m_clipboardReader = std::move(clipboard);
 }
 
 SchemeColors TCMapTool::schemeColors() const
@@ -224,6 +234,11 @@ void TCMapTool::bindCommands()
     for (QWidget *control :
          std::initializer_list<QWidget *>{ui->Button3, ui->ColorList, ui->ColorCube})
         m_commands->attachTo(control);
+    connect(m_commands->addCommand(QStringLiteral("ﾍﾟｰｽﾄ(&P)"), Qt::CTRL | Qt::Key_V),
+            &QAction::triggered, this, Guarded([this] { pasteColors(); }));
+    connect(
+        m_commands->addCommand(QStringLiteral("CSSでｺﾋﾟｰ(&S)"), Qt::CTRL | Qt::SHIFT | Qt::Key_C),
+        &QAction::triggered, this, Guarded([this] { copySchemeAsCss(); }));
     ui->Button3->setAccessibleDescription(m_commands->keyList());
 }
 
@@ -374,6 +389,37 @@ void TCMapTool::Copy1Click()
     if (text.isEmpty())
         return;
     if (!m_clipboard->replaceText(text))
+        throw std::runtime_error(clipboardError);
+}
+
+// Ctrl+V: the clipboard's text is read when the key is pressed, and only
+// then. A page's tag, a copied text or a style sheet paints the colours it
+// names as start-up paints the scheme; a colour on its own is taken by the
+// part being edited as a pick in the grid is. Any other text changes nothing
+// and the program beeps.
+void TCMapTool::pasteColors()
+{
+    m_clipboardReader->readText(
+        [this](const std::optional<QString> &text) { takePastedText(text.value_or(QString())); });
+}
+
+void TCMapTool::takePastedText(const QString &text)
+{
+    const auto pasted = pageText::ReadPastedColors(std::u16string_view(
+        reinterpret_cast<const char16_t *>(text.utf16()), std::size_t(text.size())));
+    if (!pasted)
+        QApplication::beep();
+    else if (pasted->editedPart)
+        takeColor(*pasted->editedPart);
+    else
+        setSchemeColors(pasted->parts);
+}
+
+// Ctrl+Shift+C: the whole scheme as CSS, by the copy command's own way to the
+// clipboard.
+void TCMapTool::copySchemeAsCss()
+{
+    if (!m_clipboard->replaceText(QString::fromLatin1(pageText::SchemeStyleSheet(schemeColors()))))
         throw std::runtime_error(clipboardError);
 }
 

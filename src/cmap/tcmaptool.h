@@ -30,6 +30,7 @@
 
 class BevelPanel;
 class ClickableControl;
+class ClipboardReader;
 class ClipboardWriter;
 class CommandMenu;
 class NumberField;
@@ -52,6 +53,7 @@ public:
     // The dialog Help -> About shows; it is created after this window.
     void setAboutBox(QDialog *aboutBox) { m_aboutBox = aboutBox; }
     void setClipboard(std::unique_ptr<ClipboardWriter> clipboard);
+    void setClipboardReader(std::unique_ptr<ClipboardReader> clipboard);
 
     cSpace::TColor currentColor() const { return m_currentColor; }
     int currentElement() const { return m_currentElement; }
@@ -85,6 +87,10 @@ private:
     void MakeTypeClick();
     void About1Click();
     void Exit2Click();
+    // The commands beyond the menu bar.
+    void pasteColors();
+    void takePastedText(const QString &text);
+    void copySchemeAsCss();
 
     // The synchronisation steps the handlers share.
     void applyElementColor();
@@ -147,6 +153,7 @@ private:
     SliderGroup m_rgbRows;
     SliderGroup m_hslRows;
     std::unique_ptr<ClipboardWriter> m_clipboard;
+    std::unique_ptr<ClipboardReader> m_clipboardReader;
     CommandMenu *m_commands = nullptr;
     QDialog *m_aboutBox = nullptr;
     cSpace::TColor m_currentColor = 0;

@@ -143,7 +143,7 @@ clipboard() {
 # The colours of points of the client area as RRGGBB, one a line, from one
 # screenshot: pixel_at X Y [X Y ...].
 pixel_at() {
-    import -window "$MAIN_WINDOW" "$WORK/shot.png"
+    import -silent -window "$MAIN_WINDOW" "$WORK/shot.png" # -silent: no bell
     local format=
     while [ $# -ge 2 ]; do
         format+='%[hex:p{'"$1"','"$(($2 + MENU_HEIGHT))"'}]\n'

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # A long random session of real X input: clicks and drags anywhere in the
 # main window and the About dialog, and keys including Escape, Enter, Tab,
-# Ctrl+C and the menu accelerators (all but the ones that end the program).
+# Ctrl+C, Ctrl+V, Ctrl+Shift+C and the menu accelerators (all but the ones
+# that end the program).
 # The session may close the program the ways a person can (Tab to the close
 # button and Enter, File > Exit reached through the menus): it must then end
 # with code 0 and no sanitizer report, and is started again. Afterwards the
@@ -17,7 +18,7 @@ start_program
 # The close button ends the program: clicks avoid its rectangle.
 in_close_button() { [ "$1" -ge 380 ] && [ "$1" -lt 493 ] && [ "$2" -ge 293 ] && [ "$2" -lt 318 ]; }
 keys_pool=(Escape Return Tab shift+Tab ctrl+c Left Right Up Down Home End Prior Next space
-    alt+e alt+h alt+h+a a x c Return Escape)
+    alt+e alt+h alt+h+a a x c Return Escape ctrl+v ctrl+shift+c)
 
 check_log() {
     if grep -qE 'AddressSanitizer|LeakSanitizer|runtime error:' "$WORK/program.log"; then
