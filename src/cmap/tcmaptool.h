@@ -30,8 +30,10 @@ class BevelPanel;
 class ClickableControl;
 class ClipboardWriter;
 class CommandMenu;
+class ContrastCheckWindow;
 class OpaqueLabel;
 class SliderBar;
+class QAction;
 class QDialog;
 class QPainter;
 
@@ -55,6 +57,10 @@ public:
     int currentElement() const { return m_currentElement; }
     // The seven scheme colours as the swatches hold them.
     SchemeColors schemeColors() const;
+    // A part's name as the status line shows it while the part is edited.
+    QString elementName(int element) const { return m_parts[std::size_t(element)].statusName; }
+    // The hue, saturation and lightness the HSL bars hold.
+    cSpace::PackedHsl hslBars() const;
 
     // The ways in for the commands beyond the menu bar. Each ends in the
     // sequences the window's own controls use.
@@ -65,6 +71,9 @@ public:
     // Paints the colours given as start-up paints the scheme; the part being
     // edited stays, shown as a click on its swatch shows it.
     void setSchemeColors(const PartialScheme &colors);
+    // Moves the lightness bar as a person does: the current part's colour
+    // follows, of the hue and saturation the bars hold.
+    void takeLightness(int lightness);
 
 Q_SIGNALS:
     // A scheme colour was painted: any colour choice, from any control.
@@ -113,11 +122,11 @@ private:
 
     // The seven swatch panels that hold the scheme, indexed by element.
     std::array<BevelPanel *, cSpace::SchemeElementCount> swatches() const;
-    QString elementName(int element) const { return m_parts[std::size_t(element)].statusName; }
 
     void bindEvents();
     void bindElementKeys();
     void bindCommands();
+    void toggleContrastCheck(QAction *command);
     void nameControlsForScreenReaders();
     void applyFonts();
     void raiseWindowedControls();
@@ -126,6 +135,7 @@ private:
     PageParts m_parts;
     std::unique_ptr<ClipboardWriter> m_clipboard;
     CommandMenu *m_commands = nullptr;
+    ContrastCheckWindow *m_contrastCheck = nullptr; // made on first use, not at start-up
     QDialog *m_aboutBox = nullptr;
     cSpace::TColor m_currentColor = 0;
     int m_currentElement = 0;
