@@ -11,7 +11,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 
 using namespace cSpace;
 using namespace WindowDriver;
@@ -59,9 +59,12 @@ private Q_SLOTS:
 
 private:
     QDialog *openCheck();
-    QTableWidget *table() { return control<QTableWidget>(check(), "ContrastTable"); }
+    QTableView *table() { return control<QTableView>(check(), "ContrastTable"); }
     QDialog *check() { return m_window->findChild<QDialog *>(QStringLiteral("ContrastCheck")); }
-    QString cell(int row, int column) { return table()->item(row, column)->text(); }
+    QVariant cell(int row, int column, int role = Qt::DisplayRole)
+    {
+        return table()->model()->index(row, column).data(role);
+    }
     void pressF7(QWidget *to) { QTest::keyClick(to, Qt::Key_F7); }
 
     std::unique_ptr<TCMapTool> m_window;
@@ -132,18 +135,18 @@ void TestContrastCheck::rowsShowRatioAndVerdict()
     openCheck();
     const int index = row - 1;
     QCOMPARE(table()->model()->headerData(index, Qt::Vertical).toString(), QString::number(row));
-    QTEST(cell(index, 0), "foreground");
-    QTEST(cell(index, 1), "background");
-    QTEST(cell(index, 2), "ratio");
-    QTEST(cell(index, 3), "verdict");
+    QTEST(cell(index, 0).toString(), "foreground");
+    QTEST(cell(index, 1).toString(), "background");
+    QTEST(cell(index, 2).toString(), "ratio");
+    QTEST(cell(index, 3).toString(), "verdict");
 
     // A row short of its first threshold stands out without colour: bold
     // throughout, and a mark beside its verdict.
     const double first = PassingRatio(SchemeContrastPairs[std::size_t(index)].rule);
-    const bool fails = cell(index, 2).section(QLatin1Char(':'), 0, 0).toDouble() < first;
+    const bool fails = cell(index, 2).toString().section(QLatin1Char(':'), 0, 0).toDouble() < first;
     for (int column = 0; column < 4; ++column)
-        QCOMPARE(table()->item(index, column)->font().bold(), fails);
-    QCOMPARE(!table()->item(index, 3)->icon().isNull(), fails);
+        QCOMPARE(cell(index, column, Qt::FontRole).value<QFont>().bold(), fails);
+    QCOMPARE(!cell(index, 3, Qt::DecorationRole).value<QIcon>().isNull(), fails);
 }
 
 // F7 opens the check beside the main window, which keeps the focus; F7 again
@@ -184,18 +187,18 @@ void TestContrastCheck::followsTheSchemeWhileShown()
 {
     auto *red = control<QWidget>(m_window.get(), "BarR"); // the background is edited
     openCheck();
-    QCOMPARE(cell(0, 2), QStringLiteral("1.81:1"));
+    QCOMPARE(cell(0, 2).toString(), QStringLiteral("1.81:1"));
     QTest::keyClick(red, Qt::Key_Home); // #00C0C0
-    QCOMPARE(cell(0, 2), QStringLiteral("2.25:1"));
-    QCOMPARE(cell(1, 3), QStringLiteral("不適合"));
+    QCOMPARE(cell(0, 2).toString(), QStringLiteral("2.25:1"));
+    QCOMPARE(cell(1, 3).toString(), QStringLiteral("不適合"));
 
     pressF7(red);
     QTRY_VERIFY(!check()->isVisible());
     QTest::keyClick(red, Qt::Key_End); // #FFC0C0
     openCheck();
-    QCOMPARE(cell(0, 2), QStringLiteral("1.54:1"));
-    QCOMPARE(cell(1, 2), QStringLiteral("3.05:1"));
-    QCOMPARE(cell(1, 3), QStringLiteral("大きな文字のみ適合"));
+    QCOMPARE(cell(0, 2).toString(), QStringLiteral("1.54:1"));
+    QCOMPARE(cell(1, 2).toString(), QStringLiteral("3.05:1"));
+    QCOMPARE(cell(1, 3).toString(), QStringLiteral("大きな文字のみ適合"));
 }
 
 // The colours the nearest passing lightness gives, worked out apart from the
@@ -224,7 +227,7 @@ void TestContrastCheck::passButtonMakesFailingRowPass()
     openCheck();
     auto *button = control<QPushButton>(check(), "PassButton");
     const auto chooseRow = [&](int chosen) {
-        const QRect cellRect = table()->visualItemRect(table()->item(chosen, 0));
+        const QRect cellRect = table()->visualRect(table()->model()->index(chosen, 0));
         click(table()->viewport(), cellRect.center());
     };
     chooseRow(8); // row 9 passes: nothing to do
@@ -235,7 +238,7 @@ void TestContrastCheck::passButtonMakesFailingRowPass()
     click(button);
     QCOMPARE(m_window->currentElement(), int(pair.foreground));
     QTEST(html(m_window->currentColor()), "passing");
-    QTEST(cell(index, 3), "verdict");
+    QTEST(cell(index, 3).toString(), "verdict");
     // Only the lightness moved: the HSL bars keep hue and saturation.
     const PackedHsl after = m_window->hslBars();
     QCOMPARE(HueOf(after), HueOf(before));

@@ -1,51 +1,24 @@
 #include "cmap/contrastcheck.h"
 
+#include "cmap/contrasttable.h"
 #include "cmap/tcmaptool.h"
 #include "controls/uifonts.h"
 #include "shell/errordisplay.h"
 
 #include <QAction>
-#include <QApplication>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
-#include <QTableWidget>
+#include <QStyleOptionViewItem>
+#include <QTableView>
 #include <QVBoxLayout>
 #include <QWindow>
-
-#include <cmath>
-#include <limits>
 
 using namespace cSpace;
 
 namespace {
-
-enum Column : int
-{
-    ForegroundColumn,
-    BackgroundColumn,
-    RatioColumn,
-    VerdictColumn,
-    ColumnCount
-};
-
-QString VerdictText(ContrastVerdict verdict)
-{
-    switch (verdict) {
-    case ContrastVerdict::EnhancedText:
-        return QStringLiteral("AAA適合");
-    case ContrastVerdict::Text:
-        return QStringLiteral("AA適合");
-    case ContrastVerdict::LargeTextOnly:
-        return QStringLiteral("大きな文字のみ適合");
-    case ContrastVerdict::Distinct:
-        return QStringLiteral("適合");
-    case ContrastVerdict::Fails:
-        break;
-    }
-    return QStringLiteral("不適合");
-}
 
 // Room between the check and the main window it stands beside.
 constexpr int gap = 8;
@@ -62,7 +35,6 @@ ContrastCheckWindow::ContrastCheckWindow(TCMapTool *owner, QAction *command)
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFont(ProportionalFont(WindowFontPixels));
     addAction(command);
-    m_shownRatios.fill(std::numeric_limits<double>::quiet_NaN());
 
     buildTable();
     // The rows are numbered as the notes refer to them.
@@ -86,7 +58,7 @@ ContrastCheckWindow::ContrastCheckWindow(TCMapTool *owner, QAction *command)
     layout->addLayout(buttonRow);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(m_table, &QTableWidget::itemSelectionChanged, this, [this] {
+    connect(m_table->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         m_message->clear();
         updatePassButton();
     });
@@ -96,61 +68,80 @@ ContrastCheckWindow::ContrastCheckWindow(TCMapTool *owner, QAction *command)
 
 ContrastCheckWindow::~ContrastCheckWindow() = default;
 
-// One row per pair; the names never change, the ratio and the verdict follow
-// the scheme. The table is as large as its rows, without scroll bars.
+// The table is as large as its rows, without scroll bars.
 void ContrastCheckWindow::buildTable()
 {
-    const int rows = int(SchemeContrastPairs.size());
-    m_table = new QTableWidget(rows, ColumnCount, this);
+    std::array<QString, SchemeElementCount> names;
+    for (int element = 0; element < SchemeElementCount; ++element)
+        names[std::size_t(element)] = m_owner->elementName(element);
+    QFont bold = font();
+    bold.setBold(true);
+    m_rows =
+        new ContrastTable(names, bold, style()->standardIcon(QStyle::SP_MessageBoxWarning), this);
+
+    m_table = new QTableView(this);
     m_table->setObjectName(QStringLiteral("ContrastTable"));
     m_table->setAccessibleName(windowTitle());
-    m_table->setHorizontalHeaderLabels({QStringLiteral("前景"), QStringLiteral("背景"),
-                                        QStringLiteral("コントラスト比"), QStringLiteral("判定")});
+    m_table->setModel(m_rows);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_table->setWordWrap(false);
-
-    for (int row = 0; row < rows; ++row) {
-        const ContrastPair &pair = SchemeContrastPairs[std::size_t(row)];
-        const QString texts[ColumnCount] = {
-            m_owner->elementName(pair.foreground), m_owner->elementName(pair.background), {}, {}};
-        for (int column = 0; column < ColumnCount; ++column) {
-            auto *item = new QTableWidgetItem(texts[column]);
-            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-            if (column == RatioColumn)
-                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            m_table->setItem(row, column, item);
-        }
-    }
-
-    // Each column as wide as the widest text it can ever hold: measured with
-    // every row in the face of a failing row, and the widest ratio and verdict
-    // in the first.
-    for (int row = 0; row < rows; ++row)
-        markFailing(row, true);
-    m_table->item(0, RatioColumn)->setText(QStringLiteral("21.00:1"));
-    m_table->item(0, VerdictColumn)->setText(VerdictText(ContrastVerdict::LargeTextOnly));
-    m_table->resizeColumnsToContents();
-    for (int column = 0; column < ColumnCount; ++column)
-        m_table->setColumnWidth(column, m_table->columnWidth(column) +
-                                            m_table->fontMetrics().averageCharWidth());
-    for (int row = 0; row < rows; ++row)
-        markFailing(row, false);
-    m_table->verticalHeader()->setDefaultSectionSize(
-        std::max(m_table->fontMetrics().height(), m_table->iconSize().height()) + 4);
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    const int markSide = style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, m_table);
+    m_table->verticalHeader()->setDefaultSectionSize(
+        std::max(QFontMetrics(bold).height(), markSide) + 4);
+    sizeColumns();
 
     int width = 2 * m_table->frameWidth() + m_table->verticalHeader()->sizeHint().width();
-    for (int column = 0; column < ColumnCount; ++column)
+    for (int column = 0; column < ContrastTable::ColumnCount; ++column)
         width += m_table->columnWidth(column);
     const int height = 2 * m_table->frameWidth() +
                        m_table->horizontalHeader()->sizeHint().height() +
-                       rows * m_table->verticalHeader()->defaultSectionSize();
+                       ContrastTable::RowCount * m_table->verticalHeader()->defaultSectionSize();
     m_table->setFixedSize(width, height);
+}
+
+// Each column as wide as its header and the widest text it can ever hold, in
+// the face of a failing row, the verdict with its mark, and a little room.
+void ContrastCheckWindow::sizeColumns()
+{
+    QStyleOptionViewItem cell;
+    cell.initFrom(m_table);
+    cell.font = font();
+    cell.font.setBold(true);
+    cell.fontMetrics = QFontMetrics(cell.font);
+    cell.features = QStyleOptionViewItem::HasDisplay;
+    const auto cellWidth = [&](const QString &text, bool marked) {
+        QStyleOptionViewItem option = cell;
+        option.text = text;
+        if (marked) {
+            const int side = style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, m_table);
+            option.features |= QStyleOptionViewItem::HasDecoration;
+            option.icon = style()->standardIcon(QStyle::SP_MessageBoxWarning);
+            option.decorationSize = QSize(side, side);
+        }
+        return style()
+            ->sizeFromContents(QStyle::CT_ItemViewItem, &option, QSize(), m_table)
+            .width();
+    };
+    QStringList names;
+    for (int element = 0; element < SchemeElementCount; ++element)
+        names.append(m_owner->elementName(element));
+    const QStringList widest[ContrastTable::ColumnCount] = {
+        names,
+        names,
+        {QStringLiteral("21.00:1")},
+        {ContrastTable::verdictText(ContrastVerdict::LargeTextOnly)}};
+    for (int column = 0; column < ContrastTable::ColumnCount; ++column) {
+        int width = m_table->horizontalHeader()->sectionSizeHint(column);
+        for (const QString &text : widest[column])
+            width = std::max(width, cellWidth(text, column == ContrastTable::VerdictColumn));
+        m_table->setColumnWidth(column, width + cell.fontMetrics.averageCharWidth());
+    }
 }
 
 void ContrastCheckWindow::setVisible(bool visible)
@@ -172,58 +163,22 @@ void ContrastCheckWindow::setVisible(bool visible)
         m_owner->activateWindow();
 }
 
-// Reads the scheme and rewrites the rows whose ratio moved: a slider step
-// changes one part, and so a few rows.
 void ContrastCheckWindow::refresh()
 {
-    const SchemeColors scheme = m_owner->schemeColors();
-    for (std::size_t row = 0; row < SchemeContrastPairs.size(); ++row) {
-        const ContrastPair &pair = SchemeContrastPairs[row];
-        const double ratio = ContrastRatio(scheme[std::size_t(pair.foreground)],
-                                           scheme[std::size_t(pair.background)]);
-        if (ratio != m_shownRatios[row])
-            showVerdict(int(row), ratio);
-    }
+    m_rows->setScheme(m_owner->schemeColors());
     updatePassButton();
-}
-
-void ContrastCheckWindow::showVerdict(int row, double ratio)
-{
-    const ContrastRule rule = SchemeContrastPairs[std::size_t(row)].rule;
-    const bool failedBefore =
-        m_shownRatios[std::size_t(row)] < PassingRatio(rule); // false for the first showing
-    const bool fails = ratio < PassingRatio(rule);
-    m_shownRatios[std::size_t(row)] = ratio;
-    m_table->item(row, RatioColumn)->setText(QString::fromStdString(ContrastRatioText(ratio)));
-    m_table->item(row, VerdictColumn)->setText(VerdictText(JudgeContrast(ratio, rule)));
-    if (fails != failedBefore)
-        markFailing(row, fails);
-}
-
-// A failing row is set in bold with a warning mark, so that it stands out
-// whatever colours a person sees.
-void ContrastCheckWindow::markFailing(int row, bool fails)
-{
-    QFont face = m_table->font();
-    face.setBold(fails);
-    for (int column = 0; column < ColumnCount; ++column)
-        m_table->item(row, column)->setFont(face);
-    m_table->item(row, VerdictColumn)
-        ->setIcon(fails ? style()->standardIcon(QStyle::SP_MessageBoxWarning) : QIcon());
 }
 
 int ContrastCheckWindow::selectedRow() const
 {
-    const QList<QTableWidgetItem *> selected = m_table->selectedItems();
-    return selected.isEmpty() ? -1 : selected.first()->row();
+    const QModelIndexList selected = m_table->selectionModel()->selectedRows();
+    return selected.isEmpty() ? -1 : selected.first().row();
 }
 
 void ContrastCheckWindow::updatePassButton()
 {
     const int row = selectedRow();
-    m_passButton->setEnabled(row >= 0 &&
-                             m_shownRatios[std::size_t(row)] <
-                                 PassingRatio(SchemeContrastPairs[std::size_t(row)].rule));
+    m_passButton->setEnabled(row >= 0 && m_rows->fails(row));
 }
 
 void ContrastCheckWindow::makeSelectedRowPass()

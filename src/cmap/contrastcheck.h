@@ -1,15 +1,12 @@
 #pragma once
 
-#include "cspace/contrast.h"
-
 #include <QDialog>
 
-#include <array>
-
+class ContrastTable;
 class QAction;
 class QLabel;
 class QPushButton;
-class QTableWidget;
+class QTableView;
 class TCMapTool;
 
 // The check window "配色ﾁｪｯｸ": how readable the whole scheme is, pair by
@@ -40,20 +37,18 @@ public:
 
 private:
     void buildTable();
+    void sizeColumns();
     void refresh();
-    void showVerdict(int row, double ratio);
-    void markFailing(int row, bool fails);
     int selectedRow() const;
     void updatePassButton();
     void makeSelectedRowPass();
     void placeBesideOwner();
 
     TCMapTool *m_owner;
-    QTableWidget *m_table = nullptr;
+    ContrastTable *m_rows = nullptr;
+    QTableView *m_table = nullptr;
     QPushButton *m_passButton = nullptr;
     QLabel *m_message = nullptr;
-    // The ratios the rows show; a row is rewritten only when its ratio moves.
-    std::array<double, cSpace::SchemeContrastPairs.size()> m_shownRatios{};
     QMetaObject::Connection m_following;
     bool m_placed = false;
 };

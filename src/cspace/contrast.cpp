@@ -45,7 +45,7 @@ double ContrastRatio(TColor first, TColor second) noexcept
     return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
 }
 
-std::string ContrastRatioText(double ratio)
+long ContrastHundredths(double ratio) noexcept
 {
     // The largest count of hundredths that does not exceed the ratio.
     // ratio * 100 alone may land on the next whole number (or just below
@@ -56,6 +56,12 @@ std::string ContrastRatioText(double ratio)
         ++hundredths;
     while (hundredths > 0 && static_cast<double>(hundredths) / 100 > ratio)
         --hundredths;
+    return hundredths;
+}
+
+std::string ContrastRatioText(double ratio)
+{
+    const long hundredths = ContrastHundredths(ratio);
     char text[32];
     std::snprintf(text, sizeof text, "%ld.%02ld:1", hundredths / 100, hundredths % 100);
     return text;

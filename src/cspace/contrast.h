@@ -25,6 +25,8 @@ double ContrastRatio(TColor first, TColor second) noexcept;
 // that a ratio short of a threshold never reads as reaching it (4.478 reads
 // "4.47:1", never "4.48:1" or "4.5:1").
 std::string ContrastRatioText(double ratio);
+// The same in hundredths: 447 for 4.478.
+long ContrastHundredths(double ratio) noexcept;
 
 // What a pair of colours must reach.
 enum class ContrastRule
