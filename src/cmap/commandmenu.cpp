@@ -44,7 +44,7 @@ QString CommandMenu::keyList() const
     return entries.join(QStringLiteral("、"));
 }
 
-void CommandMenu::popup(const QPoint &globalPos)
+void CommandMenu::popup(const QPoint &globalPos, bool fromKeyboard)
 {
     if (m_commands.empty())
         return;
@@ -54,6 +54,8 @@ void CommandMenu::popup(const QPoint &globalPos)
             m_menu->addAction(action);
     }
     m_menu->popup(globalPos);
+    if (fromKeyboard)
+        m_menu->setActiveAction(m_commands.front());
 }
 
 bool CommandMenu::eventFilter(QObject *watched, QEvent *event)
@@ -64,16 +66,16 @@ bool CommandMenu::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::ContextMenu) {
         // A right click, or the Menu key on the control with the focus.
         auto *request = static_cast<QContextMenuEvent *>(event);
-        const QPoint at = request->reason() == QContextMenuEvent::Mouse
-                              ? request->globalPos()
-                              : control->mapToGlobal(control->rect().center());
-        popup(at);
+        if (request->reason() == QContextMenuEvent::Mouse)
+            popup(request->globalPos());
+        else
+            popup(control->mapToGlobal(control->rect().center()), true);
         return true;
     }
     if (event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
         if (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier) {
-            popup(control->mapToGlobal(control->rect().center()));
+            popup(control->mapToGlobal(control->rect().center()), true);
             return true;
         }
     }
