@@ -35,9 +35,9 @@ void ContrastTable::setScheme(const SchemeColors &colors)
         const double ratio = ContrastRatio(colors[std::size_t(pair.foreground)],
                                            colors[std::size_t(pair.background)]);
         const double before = std::exchange(m_ratios[std::size_t(row)], ratio);
-        if (first) {
+        if (first)
             continue;
-        } else if ((before < PassingRatio(pair.rule)) != (ratio < PassingRatio(pair.rule))) {
+        if ((before < PassingRatio(pair.rule)) != (ratio < PassingRatio(pair.rule))) {
             Q_EMIT dataChanged(index(row, 0), index(row, ColumnCount - 1));
         } else if (ContrastHundredths(ratio) != ContrastHundredths(before)) {
             // Only what reads differently, cell by cell: a view repaints a
