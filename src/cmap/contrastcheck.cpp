@@ -89,6 +89,7 @@ void ContrastCheckWindow::buildTable()
     m_table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_table->setWordWrap(false);
+    m_table->setTabKeyNavigation(false); // Tab leaves the table for the button
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     const int markSide = style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, m_table);
