@@ -2,8 +2,8 @@
 
 #include "cmap/contrasttable.h"
 #include "cmap/tcmaptool.h"
-#include "controls/uifonts.h"
 #include "shell/errordisplay.h"
+#include "shell/uifonts.h"
 
 #include <QAction>
 #include <QHBoxLayout>
