@@ -3,6 +3,7 @@
 #include "cmap/clipboardreader.h"
 #include "cmap/clipboardwriter.h"
 #include "cmap/commandmenu.h"
+#include "cmap/contrastcheck.h"
 #include "controls/accessibility.h"
 #include "controls/colorbridge.h"
 #include "cspace/colortables.h"
@@ -234,12 +235,27 @@ void TCMapTool::bindCommands()
     for (QWidget *control :
          std::initializer_list<QWidget *>{ui->Button3, ui->ColorList, ui->ColorCube})
         m_commands->attachTo(control);
+
+    QAction *contrastCheck =
+        m_commands->addCommand(QStringLiteral("配色ﾁｪｯｸ(&K)..."), QKeySequence(Qt::Key_F7));
+    connect(contrastCheck, &QAction::triggered, this,
+            Guarded([this, contrastCheck] { toggleContrastCheck(contrastCheck); }));
     connect(m_commands->addCommand(QStringLiteral("ﾍﾟｰｽﾄ(&P)"), Qt::CTRL | Qt::Key_V),
             &QAction::triggered, this, Guarded([this] { pasteColors(); }));
     connect(
         m_commands->addCommand(QStringLiteral("CSSでｺﾋﾟｰ(&S)"), Qt::CTRL | Qt::SHIFT | Qt::Key_C),
         &QAction::triggered, this, Guarded([this] { copySchemeAsCss(); }));
+
     ui->Button3->setAccessibleDescription(m_commands->keyList());
+}
+
+// The check window is made the first time it is asked for: start-up makes
+// none of it.
+void TCMapTool::toggleContrastCheck(QAction *command)
+{
+    if (!m_contrastCheck)
+        m_contrastCheck = new ContrastCheckWindow(this, command);
+    m_contrastCheck->setVisible(!m_contrastCheck->isVisible());
 }
 
 // Screen readers name each control by what a sighted user reads beside it.
@@ -302,6 +318,22 @@ void TCMapTool::selectElement(int element)
 {
     if (element >= 0 && element < SchemeElementCount)
         ItemSelect(m_parts[std::size_t(element)].swatch);
+}
+
+PackedHsl TCMapTool::hslBars() const
+{
+    return MakeHsl(ui->BarH->value(), ui->BarS->value(), ui->BarL->value());
+}
+
+void TCMapTool::takeLightness(int lightness)
+{
+    // The handler runs even where the bar already stands there: the bars
+    // may hold a lightness whose colour the part does not have yet.
+    {
+        const QSignalBlocker silence(ui->BarL);
+        ui->BarL->setValue(lightness);
+    }
+    HSLChange(ui->BarL);
 }
 
 void TCMapTool::setSchemeColors(const PartialScheme &colors)

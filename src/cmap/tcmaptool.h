@@ -33,9 +33,11 @@ class ClickableControl;
 class ClipboardReader;
 class ClipboardWriter;
 class CommandMenu;
+class ContrastCheckWindow;
 class NumberField;
 class OpaqueLabel;
 class SliderBar;
+class QAction;
 class QDialog;
 
 namespace Ui {
@@ -59,6 +61,10 @@ public:
     int currentElement() const { return m_currentElement; }
     // The seven scheme colours as the swatches hold them.
     SchemeColors schemeColors() const;
+    // A part's name as the status line shows it while the part is edited.
+    QString elementName(int element) const { return m_parts[std::size_t(element)].statusName; }
+    // The hue, saturation and lightness the HSL bars hold.
+    cSpace::PackedHsl hslBars() const;
 
     // The ways in for the commands beyond the menu bar. Each ends in the
     // sequences the window's own controls use.
@@ -69,6 +75,9 @@ public:
     // Paints the colours given as start-up paints the scheme; the part being
     // edited stays, shown as a click on its swatch shows it.
     void setSchemeColors(const PartialScheme &colors);
+    // Moves the lightness bar as a person does: the current part's colour
+    // follows, of the hue and saturation the bars hold.
+    void takeLightness(int lightness);
 
 Q_SIGNALS:
     // A scheme colour was painted: any colour choice, from any control.
@@ -139,11 +148,11 @@ private:
 
     // The seven swatch panels that hold the scheme, indexed by element.
     std::array<BevelPanel *, cSpace::SchemeElementCount> swatches() const;
-    QString elementName(int element) const { return m_parts[std::size_t(element)].statusName; }
 
     void bindEvents();
     void bindElementKeys();
     void bindCommands();
+    void toggleContrastCheck(QAction *command);
     void nameControlsForScreenReaders();
     void applyFonts();
     void raiseWindowedControls();
@@ -155,6 +164,7 @@ private:
     std::unique_ptr<ClipboardWriter> m_clipboard;
     std::unique_ptr<ClipboardReader> m_clipboardReader;
     CommandMenu *m_commands = nullptr;
+    ContrastCheckWindow *m_contrastCheck = nullptr; // made on first use, not at start-up
     QDialog *m_aboutBox = nullptr;
     cSpace::TColor m_currentColor = 0;
     int m_currentElement = 0;

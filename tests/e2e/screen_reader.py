@@ -5,7 +5,8 @@ and with keys (xdotool), and checks the clipboard (xclip).
 
     screen_reader.py PID
 
-Prints one line per check; exits 1 when any check failed.
+Prints one line per check; exits 1 when any check failed. Other scripts
+import its helpers (find, wait_for, check, run ...).
 """
 
 import subprocess
@@ -135,7 +136,8 @@ def chosen_colour(hex_name, colour, copy, what):
     check(wait_for(lambda: clipboard() == tag), f"{what}: the copy button copies {tag}")
 
 
-def main():
+def the_program():
+    """The program's application on the bus, or None."""
     # A reader waits for as long as a person would; a loaded machine is slow.
     Atspi.set_timeout(10000, 10000)
     app = None
@@ -143,7 +145,13 @@ def main():
                             for a in pyatspi.Registry.getDesktop(0)), 30):
         app = next(a for a in pyatspi.Registry.getDesktop(0)
                    if a is not None and a.get_process_id() == PID)
-    if not check(app is not None, "the program is on the AT-SPI bus"):
+    check(app is not None, "the program is on the AT-SPI bus")
+    return app
+
+
+def main():
+    app = the_program()
+    if app is None:
         return
     window = find(app, pyatspi.ROLE_FRAME, "Tintwright (Chromaweave)")
     hex_name = find(window, pyatspi.ROLE_LABEL, "COLOR = #C0C0C0")
@@ -264,9 +272,15 @@ def main():
         check(wait_for(lambda: dialog() is None), "OK closes the About dialog")
 
 
-try:
-    main()
-except Exception as error:  # a failed look-up ends the run, reported as such
-    check(False, f"the run ended early: {error!r}")
-print(f"{len(failures)} check(s) failed" if failures else "all checks passed")
-sys.exit(1 if failures else 0)
+def run(checks):
+    """Runs a function of checks; exits 1 when any failed."""
+    try:
+        checks()
+    except Exception as error:  # a failed look-up ends the run, reported as such
+        check(False, f"the run ended early: {error!r}")
+    print(f"{len(failures)} check(s) failed" if failures else "all checks passed")
+    sys.exit(1 if failures else 0)
+
+
+if __name__ == "__main__":
+    run(main)
