@@ -32,7 +32,6 @@ ContrastCheckWindow::ContrastCheckWindow(TCMapTool *owner, QAction *command)
     setWindowTitle(QStringLiteral("配色ﾁｪｯｸ"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
-    setAttribute(Qt::WA_ShowWithoutActivating);
     setFont(ProportionalFont(WindowFontPixels));
     addAction(command);
 
@@ -155,6 +154,10 @@ void ContrastCheckWindow::setVisible(bool visible)
         if (!std::exchange(m_placed, true))
             placeBesideOwner();
         QDialog::setVisible(true);
+        // F7 takes the keyboard, and a screen reader, into the check; Escape
+        // or F7 there gives them back to the main window.
+        raise();
+        activateWindow();
         return;
     }
     disconnect(m_following);

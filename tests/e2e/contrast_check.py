@@ -4,8 +4,9 @@ screen reader reads it (the helpers of screen_reader.py):
 
     contrast_check.py PID MAIN_WINDOW MENU_HEIGHT
 
-F7 opens the check beside the main window, which keeps the focus and every
-pixel; the table reads the scheme's pairs, live, and after a change made
+F7 opens the check beside the main window and takes the keyboard focus into
+it; closed again, it leaves the main window as it was, every pixel; the table
+reads the scheme's pairs, live, and after a change made
 while it was hidden; the shared menu lists the command with its key; the
 repair button changes only the lightness; F7 or Escape in the check hide it
 and give the focus back.
@@ -92,11 +93,18 @@ def main():
         return
     check(wait_for(lambda: rows(table) == DEFAULT_ROWS),
           f"the table reads the default scheme's pairs (reads {rows(table)})")
-    check(xdotool("getwindowfocus") == MAIN_WINDOW, "the main window keeps the keyboard focus")
-    differing = subprocess.run(["compare", "-metric", "AE", before, main_window_pixels("open"),
+    check(wait_for(lambda: xdotool("getwindowfocus") != MAIN_WINDOW),
+          "F7 takes the keyboard focus into the check")
+    key("Escape")
+    hidden_with_focus_back(app, "Escape after F7")
+    differing = subprocess.run(["compare", "-metric", "AE", before, main_window_pixels("after"),
                                 "null:"], capture_output=True, text=True).stderr.strip()
     check(differing == "0", f"no pixel of the main window changed ({differing} did)")
 
+    # Live: the check stays open while the main window takes the keys.
+    key("F7")
+    check(wait_for(lambda: check_window(app) is not None), "F7 opens it again")
+    xdotool("windowfocus", "--sync", MAIN_WINDOW)
     key("End")  # the red slider has the focus: the background becomes #FFC0C0
     live = [[TEXT, BACK, "1.54:1", NO], [LINK, BACK, "3.05:1", LARGE]]
     check(wait_for(lambda: rows(table)[:2] == live), f"End on the red slider: {rows(table)[:2]}")
