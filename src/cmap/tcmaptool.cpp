@@ -7,6 +7,7 @@
 #include "controls/fixedsize.h"
 #include "controls/uifonts.h"
 #include "cspace/colortables.h"
+#include "screenpick/screencolorpick.h"
 #include "shell/errordisplay.h"
 #include "shell/screenplace.h"
 #include "ui_tcmaptool.h"
@@ -19,6 +20,7 @@
 #include <QShortcut>
 
 #include <stdexcept>
+#include <utility>
 
 using namespace cSpace;
 
@@ -222,7 +224,58 @@ void TCMapTool::bindCommands()
     for (QWidget *control :
          std::initializer_list<QWidget *>{ui->Button3, ui->ColorList, ui->ColorCube})
         m_commands->attachTo(control);
+
+    connect(m_commands->addCommand(QStringLiteral("ｽﾎﾟｲﾄ(&P)"),
+                                   QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)),
+            &QAction::triggered, this, Guarded([this] { startScreenPick(); }));
     ui->Button3->setAccessibleDescription(m_commands->keyList());
+}
+
+// A colour from anywhere on the screen, for the part being edited.
+void TCMapTool::startScreenPick()
+{
+    if (!m_screenPick) { // made on first use: start-up builds nothing for it
+        m_screenPick = new ScreenColorPick(this);
+        connect(m_screenPick, &ScreenColorPick::previewed, this, &TCMapTool::previewPickedColor);
+        connect(m_screenPick, &ScreenColorPick::previewEnded, this, &TCMapTool::endPickPreview);
+        connect(m_screenPick, &ScreenColorPick::picked, this, &TCMapTool::takePickedColor);
+    }
+    m_pickedElement = m_currentElement;
+    m_screenPick->start();
+}
+
+void TCMapTool::previewPickedColor(TColor color)
+{
+    if (!m_shownBeforePick)
+        m_shownBeforePick = ShownColor{
+            m_currentColor, MakeHsl(ui->BarH->value(), ui->BarS->value(), ui->BarL->value()),
+            ui->ColorList->currentIndex()};
+    takeColor(color);
+}
+
+void TCMapTool::endPickPreview()
+{
+    if (!m_shownBeforePick)
+        return;
+    const ShownColor shown = *std::exchange(m_shownBeforePick, std::nullopt);
+    m_currentColor = shown.color;
+    setRgbBars(shown.color);
+    setHslBars(shown.hslBars);
+    updateFromRgbBars();
+    ui->ColorList->selectSilently(shown.namedEntry);
+}
+
+// The colour goes to the part the pick was started for, which a portal's
+// picker may leave time to change: the part then being edited stays.
+void TCMapTool::takePickedColor(TColor color)
+{
+    if (m_currentElement == m_pickedElement) {
+        takeColor(color);
+        return;
+    }
+    PartialScheme colors;
+    colors[std::size_t(m_pickedElement)] = color;
+    setSchemeColors(colors);
 }
 
 // Screen readers name each control by what a sighted user reads beside it.

@@ -24,6 +24,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class BevelPanel;
@@ -34,6 +35,7 @@ class OpaqueLabel;
 class SliderBar;
 class QDialog;
 class QPainter;
+class ScreenColorPick;
 
 namespace Ui {
 class TCMapTool;
@@ -118,6 +120,20 @@ private:
     void bindEvents();
     void bindElementKeys();
     void bindCommands();
+
+    // A pick from the screen shows the colour under the pointer as the
+    // edited colour; what the controls showed before is kept to be put back
+    // exactly (the HSL bars as the user left them, the named list's entry).
+    struct ShownColor
+    {
+        cSpace::TColor color;
+        cSpace::PackedHsl hslBars;
+        int namedEntry;
+    };
+    void startScreenPick();
+    void previewPickedColor(cSpace::TColor color);
+    void endPickPreview();
+    void takePickedColor(cSpace::TColor color);
     void nameControlsForScreenReaders();
     void applyFonts();
     void raiseWindowedControls();
@@ -126,6 +142,9 @@ private:
     PageParts m_parts;
     std::unique_ptr<ClipboardWriter> m_clipboard;
     CommandMenu *m_commands = nullptr;
+    ScreenColorPick *m_screenPick = nullptr;
+    std::optional<ShownColor> m_shownBeforePick;
+    int m_pickedElement = 0; // the part being edited when the pick started
     QDialog *m_aboutBox = nullptr;
     cSpace::TColor m_currentColor = 0;
     int m_currentElement = 0;
