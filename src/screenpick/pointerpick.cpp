@@ -1,59 +1,15 @@
 #include "screenpick/pointerpick.h"
 
-#include "controls/colorbridge.h"
+#include "screenpick/xserver.h"
 
 #include <QApplication>
 #include <QCursor>
-#include <QGuiApplication>
-#include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QPixmap>
-#include <QScreen>
 #include <QWindow>
 
-#include <xcb/xcb.h>
-
-#include <cstdlib>
+#include <optional>
 #include <utility>
-
-namespace {
-
-// The colour of one pixel of the screen, as the X server holds it: a grab of
-// the root window, so whatever window shows there is read.
-std::optional<cSpace::TColor> screenPixel(const QPoint &globalPos)
-{
-    QScreen *screen = QGuiApplication::screenAt(globalPos);
-    if (!screen)
-        return std::nullopt;
-    const QImage pixel = screen->grabWindow(0, globalPos.x(), globalPos.y(), 1, 1).toImage();
-    if (pixel.isNull())
-        return std::nullopt;
-    return FromQColor(pixel.pixelColor(0, 0));
-}
-
-// Whether the X server would let the window have the pointer. Qt's grab
-// (XInput 2) reports success even where another program holds the pointer,
-// so the server is asked directly with a grab of its own, given back at once
-// for Qt's to take its place. Without an X server to ask, Qt's answer stands.
-bool pointerIsFree(QWindow *window)
-{
-    const auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11)
-        return true;
-    xcb_connection_t *connection = x11->connection();
-    const xcb_grab_pointer_cookie_t request =
-        xcb_grab_pointer(connection, false, xcb_window_t(window->winId()), 0, XCB_GRAB_MODE_ASYNC,
-                         XCB_GRAB_MODE_ASYNC, XCB_NONE, XCB_NONE, XCB_CURRENT_TIME);
-    xcb_grab_pointer_reply_t *reply = xcb_grab_pointer_reply(connection, request, nullptr);
-    const bool granted = reply && reply->status == XCB_GRAB_STATUS_SUCCESS;
-    std::free(reply);
-    if (granted)
-        xcb_ungrab_pointer(connection, XCB_CURRENT_TIME);
-    return granted;
-}
-
-} // namespace
 
 PointerPick::PointerPick(QWidget *window) : QWidget(window)
 {
@@ -67,8 +23,8 @@ PointerPick::~PointerPick() = default;
 bool PointerPick::start()
 {
     QWindow *native = window()->windowHandle();
-    if (!native || !pointerIsFree(native)) {
-        finish(std::nullopt);
+    if (!native || !XServer::pointerIsFree(native->winId())) {
+        finish(false);
         return false;
     }
     show();
@@ -78,7 +34,7 @@ bool PointerPick::start()
     // the window again (which keeps a grab it holds) gives the server's
     // answer.
     if (!native->setKeyboardGrabEnabled(true)) {
-        finish(std::nullopt);
+        finish(false);
         return false;
     }
     m_active = true;
@@ -108,21 +64,18 @@ void PointerPick::mousePressEvent(QMouseEvent *event)
 
 void PointerPick::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton)
-        finish(event->globalPosition().toPoint());
-    else
-        finish(std::nullopt);
+    finish(event->button() == Qt::LeftButton);
 }
 
 void PointerPick::keyPressEvent(QKeyEvent *event)
 {
     switch (event->key()) {
     case Qt::Key_Escape:
-        finish(std::nullopt);
+        finish(false);
         break;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        finish(QCursor::pos());
+        finish(true);
         break;
     default:
         break;
@@ -144,17 +97,18 @@ void PointerPick::follow(const QPoint &globalPos)
         }
         return;
     }
-    if (const auto color = screenPixel(globalPos)) {
+    if (const auto color = XServer::pixelUnderPointer(window()->winId())) {
         m_previewing = true;
         Q_EMIT previewed(*color);
     }
 }
 
-void PointerPick::finish(std::optional<QPoint> globalPos)
+// Picking reads the pixel where the pointer stands.
+void PointerPick::finish(bool pick)
 {
     std::optional<cSpace::TColor> color;
-    if (std::exchange(m_active, false) && globalPos)
-        color = screenPixel(*globalPos);
+    if (std::exchange(m_active, false) && pick)
+        color = XServer::pixelUnderPointer(window()->winId());
     releaseKeyboard();
     releaseMouse();
     hide();

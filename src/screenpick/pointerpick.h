@@ -4,8 +4,6 @@
 
 #include <QWidget>
 
-#include <optional>
-
 // A pick with the pointer on an X11 desktop. While it lasts the program holds
 // the pointer, shown as a cross, and the keyboard: a left click anywhere on
 // the screen picks the pixel under the pointer, Enter picks where the pointer
@@ -44,7 +42,7 @@ protected:
 
 private:
     void follow(const QPoint &globalPos);
-    void finish(std::optional<QPoint> globalPos);
+    void finish(bool pick);
 
     bool m_active = false;
     bool m_previewing = false; // a colour under the pointer is shown
