@@ -47,10 +47,12 @@ colour_of() { body | sed -n 's/.* '"$1"'="\(#[0-9A-F]*\)".*/\1/p'; }
 window_shot() { import -silent -window "$MAIN_WINDOW" "$WORK/$1.png"; }
 same_shots() { compare -metric AE "$WORK/$1.png" "$WORK/$2.png" null: 2>/dev/null; }
 bells() { grep -c bell "$WORK/bells"; }
+rang() { [ "$(bells)" -ge "$1" ]; }
+colour_is() { [ "$(colour_of "$1")" == "$2" ]; }
 asked() { [ "$(wc -l <"$WORK/parents" 2>/dev/null || echo 0)" -ge "$1" ]; }
 
 keys ctrl+shift+p
-wait_until test "$(colour_of BGCOLOR)" == "#1A80FF" || fail "the background did not take the colour"
+wait_until colour_is BGCOLOR "#1A80FF" || fail "the background did not take the picked colour"
 expect_equal "$(sed -n 1p "$WORK/parents")" "$(printf 'x11:%x' "$MAIN_WINDOW")" \
     "the window the portal was given"
 
@@ -59,7 +61,7 @@ window_shot before
 keys ctrl+shift+p
 wait_until asked 2 || fail "the portal's desktop was not asked again"
 keys ctrl+shift+p
-wait_until test "$(bells)" -ge 1 || fail "no beep from a desktop that cannot pick"
+wait_until rang 1 || fail "no beep from a desktop that cannot pick"
 window_shot after
 same_shots before after || fail "the window changed after a cancelled pick or one that failed"
 
@@ -68,14 +70,14 @@ wait_until asked 4 || fail "the portal's desktop was not asked a fourth time"
 keys ctrl+2 # the text, while the desktop's picker is up
 expect_equal "$(colour_of TEXT)" "#FFFFFF" "text colour copied while the picker is up"
 touch "$WORK/release"
-wait_until test "$(colour_of BGCOLOR)" == "#336699" || fail "the background did not take the colour"
+wait_until colour_is BGCOLOR "#336699" || fail "the background did not take the colour asked for it"
 keys ctrl+shift+p # now for the text
-wait_until test "$(colour_of TEXT)" == "#000000" || fail "the text did not take the colour"
+wait_until colour_is TEXT "#000000" || fail "the text did not take the colour"
 
 end_pid "$portal"
 window_shot before
 keys ctrl+shift+p
-wait_until test "$(bells)" -ge 2 || fail "no beep without a portal"
+wait_until rang 2 || fail "no beep without a portal"
 window_shot after
 same_shots before after || fail "the window changed without a portal"
 expect_equal "$(colour_of BGCOLOR)" "#336699" "background copied after the beep"

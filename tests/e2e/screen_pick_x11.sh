@@ -29,6 +29,7 @@ window_shot() { import -silent -window "$MAIN_WINDOW" "$WORK/$1.png"; }
 same_shots() { compare -metric AE "$WORK/$1.png" "$WORK/$2.png" null: 2>/dev/null; }
 swatch_is() { [ "$(pixel_at 19 17)" == "$1" ]; }
 bells() { grep -c bell "$WORK/bells"; }
+rang() { [ "$(bells)" -ge "$1" ]; }
 on_desktop() { xdotool mousemove 100 900; }
 over_client() { xdotool mousemove --window "$MAIN_WINDOW" "$1" $(($2 + MENU_HEIGHT)); }
 click() {
@@ -45,7 +46,7 @@ expect_released() {
 keys Tab Tab Tab End # the hue bar to 359; grey stays grey, whose own hue is 0
 window_shot before
 keys ctrl+shift+p
-pointer_is cross || fail "the pointer is no cross during a pick"
+wait_until pointer_is cross || fail "the pointer is no cross during a pick"
 on_desktop
 wait_until swatch_is 3366CC || fail "the background does not show the desktop's colour"
 keys ctrl+2 # the window's keys wait while the pick lasts
@@ -95,7 +96,7 @@ HELPER_PIDS+=($holder)
 wait_until grep -q holding "$WORK/holder" || fail "the pointer could not be held"
 window_shot held
 keys ctrl+shift+p
-wait_until test "$(bells)" -ge 1 || fail "no beep when the pointer could not be had"
+wait_until rang 1 || fail "no beep when the pointer could not be had"
 ! pointer_is cross || fail "the pointer became a cross without a pick"
 keys Return
 window_shot refused
