@@ -4,18 +4,17 @@
 #include "cmap/commandmenu.h"
 #include "controls/accessibility.h"
 #include "controls/colorbridge.h"
-#include "controls/fixedsize.h"
-#include "controls/uifonts.h"
 #include "cspace/colortables.h"
 #include "screenpick/screencolorpick.h"
 #include "shell/errordisplay.h"
+#include "shell/fixedsize.h"
 #include "shell/screenplace.h"
+#include "shell/uifonts.h"
 #include "ui_tcmaptool.h"
 
 #include <QDialog>
 #include <QFile>
 #include <QIcon>
-#include <QPainter>
 #include <QPushButton>
 #include <QShortcut>
 
@@ -35,20 +34,6 @@ const char clipboardError[] = "クリップボードを開くことができま�
 QString decimal(int value)
 {
     return QString::number(value);
-}
-
-// Moves a group of three bars without running their change handler (so the
-// two groups never re-enter each other), then shows the positions the bars
-// took, clamped to their ranges, in their number fields.
-void setBarsSilently(const std::array<SliderBar *, 3> &bars,
-                     const std::array<NumberField *, 3> &fields, const std::array<int, 3> &values)
-{
-    for (std::size_t i = 0; i < bars.size(); ++i) {
-        const QSignalBlocker silence(bars[i]);
-        bars[i]->setValue(values[i]);
-    }
-    for (std::size_t i = 0; i < bars.size(); ++i)
-        fields[i]->setText(decimal(bars[i]->value()));
 }
 
 // The toolkit's close picture. The style would first search the desktop's
@@ -71,6 +56,8 @@ TCMapTool::TCMapTool(QWidget *parent)
     InstallAccessibility(); // before the controls exist
     ui->setupUi(this);
     m_parts = makePageParts();
+    m_rgbRows = makeRgbRows();
+    m_hslRows = makeHslRows();
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     applyFonts();
@@ -163,6 +150,20 @@ std::vector<ClickableControl *> TCMapTool::PagePart::controls() const
     return clickable;
 }
 
+TCMapTool::SliderGroup TCMapTool::makeRgbRows() const
+{
+    return {{{ui->Label1, ui->BarR, ui->ColR, ui->DispR},
+             {ui->Label2, ui->BarG, ui->ColG, ui->DispG},
+             {ui->Label3, ui->BarB, ui->ColB, ui->DispB}}};
+}
+
+TCMapTool::SliderGroup TCMapTool::makeHslRows() const
+{
+    return {{{ui->Label7, ui->BarH, ui->ColH},
+             {ui->Label8, ui->BarS, ui->ColS},
+             {ui->Label9, ui->BarL, ui->ColL}}};
+}
+
 std::array<BevelPanel *, SchemeElementCount> TCMapTool::swatches() const
 {
     std::array<BevelPanel *, SchemeElementCount> panels{};
@@ -177,16 +178,17 @@ void TCMapTool::bindEvents()
         for (ClickableControl *control : part.controls())
             connect(control, &ClickableControl::clicked, this,
                     Guarded([this, control] { ItemSelect(control); }));
-    for (SliderBar *bar : {ui->BarR, ui->BarG, ui->BarB})
-        connect(bar, &SliderBar::valueChanged, this, Guarded([this, bar] { RGBChange(bar); }));
-    for (SliderBar *bar : {ui->BarH, ui->BarS, ui->BarL})
-        connect(bar, &SliderBar::valueChanged, this, Guarded([this, bar] { HSLChange(bar); }));
+    for (const SliderRow &row : m_rgbRows)
+        connect(row.bar, &SliderBar::valueChanged, this,
+                Guarded([this, bar = row.bar] { RGBChange(bar); }));
+    for (const SliderRow &row : m_hslRows)
+        connect(row.bar, &SliderBar::valueChanged, this,
+                Guarded([this, bar = row.bar] { HSLChange(bar); }));
 
-    connect(ui->ColorCube, &ColorGrid::clicked, this, Guarded([this] { ColorCubeClick(); }));
-    connect(ui->ColorCube, &ColorGrid::drawCell, this, &TCMapTool::ColorCubeDrawCell);
-    connect(ui->ColorList, &NamedColorCombo::userChanged, this,
-            Guarded([this] { ColorListChange(); }));
-    connect(ui->ColorList, &NamedColorCombo::drawItem, this, &TCMapTool::ColorListDrawItem);
+    connect(ui->ColorCube, &ColorGrid::picked, this,
+            Guarded([this](TColor picked) { ColorCubeClick(picked); }));
+    connect(ui->ColorList, &NamedColorCombo::picked, this,
+            Guarded([this](TColor picked) { ColorListChange(picked); }));
     connect(ui->MakeType, &RadioGroup::clicked, this, Guarded([this] { MakeTypeClick(); }));
     connect(ui->Button3, &QPushButton::clicked, this, Guarded([this] { Copy1Click(); }));
     connect(ui->Copy1, &QAction::triggered, this, Guarded([this] { Copy1Click(); }));
@@ -247,9 +249,8 @@ void TCMapTool::startScreenPick()
 void TCMapTool::previewPickedColor(TColor color)
 {
     if (!m_shownBeforePick)
-        m_shownBeforePick = ShownColor{
-            m_currentColor, MakeHsl(ui->BarH->value(), ui->BarS->value(), ui->BarL->value()),
-            ui->ColorList->currentIndex()};
+        m_shownBeforePick =
+            ShownColor{m_currentColor, hslBarPositions(), ui->ColorList->currentIndex()};
     takeColor(color);
 }
 
@@ -281,19 +282,15 @@ void TCMapTool::takePickedColor(TColor color)
 // Screen readers name each control by what a sighted user reads beside it.
 void TCMapTool::nameControlsForScreenReaders()
 {
-    const std::pair<OpaqueLabel *, std::array<QWidget *, 2>> rows[] = {
-        {ui->Label1, {ui->BarR, ui->ColR}}, {ui->Label2, {ui->BarG, ui->ColG}},
-        {ui->Label3, {ui->BarB, ui->ColB}}, {ui->Label7, {ui->BarH, ui->ColH}},
-        {ui->Label8, {ui->BarS, ui->ColS}}, {ui->Label9, {ui->BarL, ui->ColL}}};
-    for (const auto &[label, controls] : rows)
-        for (QWidget *control : controls)
-            control->setAccessibleName(label->text());
+    for (const SliderGroup &group : {m_rgbRows, m_hslRows}) {
+        for (const SliderRow &row : group) {
+            row.bar->setAccessibleName(row.label->text());
+            row.field->setAccessibleName(row.label->text());
+        }
+    }
     for (const PagePart &part : m_parts)
         part.swatch->setAccessibleName(part.statusName);
     ui->ColorCube->setAccessibleName(QStringLiteral("ウェブセーフカラー"));
-    ui->ColorCube->setCellNamer([this](int column, int row) {
-        return PageColorText(CubeCellColor(column, row, ui->ColorCube->columnCount()));
-    });
     ui->ColorList->setAccessibleName(QStringLiteral("カラー名"));
 }
 
@@ -318,11 +315,13 @@ void TCMapTool::raiseWindowedControls()
     }
 }
 
-// Start-up: paint the default scheme into every element's previews, select
-// the background, then fill the named list. The list is filled last, so it
-// starts with nothing selected even though the background is a named colour.
+// Start-up: the grid shows the web-safe colours; paint the default scheme
+// into every element's previews, select the background, then fill the named
+// list. The list is filled last, so it starts with nothing selected even
+// though the background is a named colour.
 void TCMapTool::FormCreate()
 {
+    ui->ColorCube->setCellColors(&CubeCellColor);
     for (int element = 0; element < SchemeElementCount; ++element) {
         m_currentColor = DefaultScheme[std::size_t(element)];
         m_currentElement = element;
@@ -375,52 +374,44 @@ void TCMapTool::ItemSelect(QObject *sender)
 
 void TCMapTool::RGBChange(SliderBar *sender)
 {
-    NumberField *const fields[] = {ui->ColR, ui->ColG, ui->ColB};
-    if (sender->tag() >= 0 && sender->tag() < 3)
-        fields[sender->tag()]->setText(decimal(sender->value()));
-    setHslBars(RgbToHsl(MakeColor(ui->BarR->value(), ui->BarG->value(), ui->BarB->value())));
+    showPosition(m_rgbRows, sender);
+    const auto &[red, green, blue] = m_rgbRows;
+    setHslBars(RgbToHsl(MakeColor(red.bar->value(), green.bar->value(), blue.bar->value())));
     updateFromRgbBars();
 }
 
 void TCMapTool::HSLChange(SliderBar *sender)
 {
-    NumberField *const fields[] = {ui->ColH, ui->ColS, ui->ColL};
-    if (sender->tag() >= 4 && sender->tag() < 7)
-        fields[sender->tag() - 4]->setText(decimal(sender->value()));
+    showPosition(m_hslRows, sender);
     // The HSL bars keep exactly what the user set, even where converting the
     // resulting colour back would give other values.
-    setRgbBars(HslToRgb(MakeHsl(ui->BarH->value(), ui->BarS->value(), ui->BarL->value())));
+    setRgbBars(HslToRgb(hslBarPositions()));
     updateFromRgbBars();
 }
 
-void TCMapTool::ColorCubeDrawCell(QPainter *painter, int column, int row, const QRect &rect)
+// The row is found by the sender's Tag, its channel.
+PackedHsl TCMapTool::hslBarPositions() const
 {
-    painter->fillRect(rect, ToQColor(CubeCellColor(column, row, ui->ColorCube->columnCount())));
+    const auto &[hue, saturation, lightness] = m_hslRows;
+    return MakeHsl(hue.bar->value(), saturation.bar->value(), lightness.bar->value());
 }
 
-void TCMapTool::ColorCubeClick()
+void TCMapTool::showPosition(const SliderGroup &group, const SliderBar *sender)
 {
-    takeColor(CubeCellColor(ui->ColorCube->currentColumn(), ui->ColorCube->currentRow(),
-                            ui->ColorCube->columnCount()));
+    for (const SliderRow &row : group)
+        if (row.bar->tag() == sender->tag())
+            row.field->setText(decimal(sender->value()));
 }
 
-// One entry: a swatch of the entry's colour 12 pixels wide, flush left, and
-// the name right after it on the prepared background (the highlight, for the
-// selected entry, so only the name shows it).
-void TCMapTool::ColorListDrawItem(QPainter *painter, int index, const QRect &rect, QStyle::State)
+// A pick in the grid or the list: the colour of the chosen cell or entry.
+void TCMapTool::ColorCubeClick(TColor picked)
 {
-    constexpr int swatchWidth = 12;
-    const QRect swatch(rect.left(), rect.top(), swatchWidth, rect.height());
-    const QRect name = rect.adjusted(swatchWidth, 0, 0, 0);
-    painter->fillRect(swatch, ToQColor(ui->ColorList->itemColor(index)));
-    painter->fillRect(name, painter->brush());
-    painter->drawText(name, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
-                      ui->ColorList->itemText(index));
+    takeColor(picked);
 }
 
-void TCMapTool::ColorListChange()
+void TCMapTool::ColorListChange(TColor picked)
 {
-    takeColor(ui->ColorList->itemColor(ui->ColorList->currentIndex()));
+    takeColor(picked);
 }
 
 void TCMapTool::Copy1Click()
@@ -437,27 +428,15 @@ void TCMapTool::Copy1Click()
 
 void TCMapTool::MakeTypeClick()
 {
+    const int type = ui->MakeType->itemIndex();
     ui->MakeType->setShowHint(false);
-    switch (TagType(ui->MakeType->itemIndex())) {
-    case TagType::Font:
-    case TagType::ColorAttribute:
-        ItemSelect(ui->P_Text);
-        break;
-    case TagType::Rule:
-        ItemSelect(ui->P_Line);
-        // The rule's colour attribute is understood by newer browsers only.
-        ui->MakeType->setShowHint(true);
-        break;
-    case TagType::TableCell:
-        ItemSelect(ui->P_Table);
-        break;
-    case TagType::BackgroundAttribute:
-        ItemSelect(ui->P_Back);
-        break;
-    case TagType::Body:
-    case TagType::Hex:
-        break;
-    }
+    if (type < 0 || type >= TagTypeCount)
+        return;
+    const TagTypeForm &form = TagTypeForms[std::size_t(type)];
+    if (form.editsPart)
+        selectElement(*form.part);
+    // The rule's colour attribute is understood by newer browsers only.
+    ui->MakeType->setShowHint(TagType(type) == TagType::Rule);
 }
 
 void TCMapTool::About1Click()
@@ -496,22 +475,35 @@ void TCMapTool::applyElementColor()
 
 void TCMapTool::setRgbBars(TColor color)
 {
-    setBarsSilently({ui->BarR, ui->BarG, ui->BarB}, {ui->ColR, ui->ColG, ui->ColB},
-                    {RedOf(color), GreenOf(color), BlueOf(color)});
+    setBarsSilently(m_rgbRows, {RedOf(color), GreenOf(color), BlueOf(color)});
 }
 
 void TCMapTool::setHslBars(PackedHsl hsl)
 {
-    setBarsSilently({ui->BarH, ui->BarS, ui->BarL}, {ui->ColH, ui->ColS, ui->ColL},
-                    {HueOf(hsl), SaturationOf(hsl), LightnessOf(hsl)});
+    setBarsSilently(m_hslRows, {HueOf(hsl), SaturationOf(hsl), LightnessOf(hsl)});
 }
 
+// Moves a group of three bars without running their change handler (so the
+// two groups never re-enter each other), then shows the positions the bars
+// took, clamped to their ranges, in their number fields.
+void TCMapTool::setBarsSilently(const SliderGroup &group, const std::array<int, 3> &values)
+{
+    for (std::size_t i = 0; i < group.size(); ++i) {
+        const QSignalBlocker silence(group[i].bar);
+        group[i].bar->setValue(values[i]);
+    }
+    for (const SliderRow &row : group)
+        row.field->setText(decimal(row.bar->value()));
+}
+
+// Each channel square shows its channel alone; together they make the colour.
 void TCMapTool::updateFromRgbBars()
 {
-    ui->DispR->setColor(MakeColor(ui->BarR->value(), 0, 0));
-    ui->DispG->setColor(MakeColor(0, ui->BarG->value(), 0));
-    ui->DispB->setColor(MakeColor(0, 0, ui->BarB->value()));
-    m_currentColor = ui->DispR->color() | ui->DispG->color() | ui->DispB->color();
+    const auto &[red, green, blue] = m_rgbRows;
+    red.square->setColor(MakeColor(red.bar->value(), 0, 0));
+    green.square->setColor(MakeColor(0, green.bar->value(), 0));
+    blue.square->setColor(MakeColor(0, 0, blue.bar->value()));
+    m_currentColor = red.square->color() | green.square->color() | blue.square->color();
     ui->HexName->setText(QStringLiteral("COLOR = ") + PageColorText(m_currentColor));
     applyElementColor();
     selectNamedColor(m_currentColor);

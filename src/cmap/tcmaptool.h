@@ -14,13 +14,15 @@
 //
 // Which controls stand for each page part, and which previews follow its
 // colour, is said once, in the table of page parts made by the constructor;
-// every handler that works per part reads that table.
+// every handler that works per part reads that table. The slider rows have
+// their tables too. The grid and the named list paint, name and report
+// their cells and items themselves: the window gives them their colours and
+// takes their picks.
 
 #include "cmap/tagtext.h"
 #include "cspace/cspace.h"
 
 #include <QMainWindow>
-#include <QStyle>
 
 #include <array>
 #include <memory>
@@ -31,10 +33,10 @@ class BevelPanel;
 class ClickableControl;
 class ClipboardWriter;
 class CommandMenu;
+class NumberField;
 class OpaqueLabel;
 class SliderBar;
 class QDialog;
-class QPainter;
 class ScreenColorPick;
 
 namespace Ui {
@@ -78,10 +80,8 @@ private:
     void ItemSelect(QObject *sender);
     void RGBChange(SliderBar *sender);
     void HSLChange(SliderBar *sender);
-    void ColorCubeDrawCell(QPainter *painter, int column, int row, const QRect &rect);
-    void ColorCubeClick();
-    void ColorListDrawItem(QPainter *painter, int index, const QRect &rect, QStyle::State state);
-    void ColorListChange();
+    void ColorCubeClick(cSpace::TColor picked);
+    void ColorListChange(cSpace::TColor picked);
     void Copy1Click();
     void MakeTypeClick();
     void About1Click();
@@ -113,6 +113,26 @@ private:
     using PageParts = std::array<PagePart, cSpace::SchemeElementCount>;
     PageParts makePageParts() const;
 
+    // One slider row: the label naming its channel, the bar, the number field
+    // showing the bar's position and, for the RGB channels, the square that
+    // shows the channel alone.
+    struct SliderRow
+    {
+        OpaqueLabel *label = nullptr;
+        SliderBar *bar = nullptr;
+        NumberField *field = nullptr;
+        OpaqueLabel *square = nullptr;
+    };
+    using SliderGroup = std::array<SliderRow, 3>;
+    // The red, green and blue rows, and the hue, saturation and lightness rows.
+    SliderGroup makeRgbRows() const;
+    SliderGroup makeHslRows() const;
+    // The sender's position in the number field of its row; a Tag of no row
+    // of the group shows nothing.
+    static void showPosition(const SliderGroup &group, const SliderBar *sender);
+    static void setBarsSilently(const SliderGroup &group, const std::array<int, 3> &values);
+    cSpace::PackedHsl hslBarPositions() const;
+
     // The seven swatch panels that hold the scheme, indexed by element.
     std::array<BevelPanel *, cSpace::SchemeElementCount> swatches() const;
     QString elementName(int element) const { return m_parts[std::size_t(element)].statusName; }
@@ -140,6 +160,8 @@ private:
 
     std::unique_ptr<Ui::TCMapTool> ui;
     PageParts m_parts;
+    SliderGroup m_rgbRows;
+    SliderGroup m_hslRows;
     std::unique_ptr<ClipboardWriter> m_clipboard;
     CommandMenu *m_commands = nullptr;
     ScreenColorPick *m_screenPick = nullptr;

@@ -318,19 +318,6 @@ void InstallAccessibility()
         QAccessible::installFactory(controlsFactory);
 }
 
-void AnnounceTextChange(QWidget *control, const QString &before, const QString &after)
-{
-    // What nobody has been shown yet has not been read either.
-    if (!QAccessible::isActive() || !control->isVisible())
-        return;
-    QAccessibleTextUpdateEvent text(control, 0, before, after);
-    QAccessible::updateAccessibility(&text);
-    if (control->accessibleName().isEmpty()) {
-        QAccessibleEvent name(control, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&name);
-    }
-}
-
 void SetAccessibleShortcut(QWidget *control, const QKeySequence &key)
 {
     control->setProperty(shortcutProperty, key);

@@ -27,8 +27,10 @@ trap cleanup EXIT
 # A virtual screen of 1280 x 1024 at 96 dpi, without a window manager.
 # Xvfb picks a free display number itself (-displayfd) and writes it once it
 # accepts connections, so runs sharing a machine, even from other containers
-# whose sockets this one cannot see in /tmp/.X11-unix, never collide.
+# whose sockets this one cannot see in /tmp/.X11-unix, never collide. The
+# file is made before the server starts, so that it can be read at once.
 start_server() {
+    : >"$WORK/display"
     Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -noreset -nolisten tcp "$@" \
         3>"$WORK/display" >"$WORK/xvfb.log" 2>&1 &
     SERVER_PID=$!
@@ -138,10 +140,16 @@ clipboard() {
     xclip -o -selection clipboard
 }
 
-# The colour of a pixel of the client area as RRGGBB.
+# The colours of points of the client area as RRGGBB, one a line, from one
+# screenshot: pixel_at X Y [X Y ...].
 pixel_at() {
     import -silent -window "$MAIN_WINDOW" "$WORK/shot.png"
-    convert "$WORK/shot.png" -format '%[hex:p{'"$1"','"$(($2 + MENU_HEIGHT))"'}]' info: | cut -c1-6
+    local format=
+    while [ $# -ge 2 ]; do
+        format+='%[hex:p{'"$1"','"$(($2 + MENU_HEIGHT))"'}]\n'
+        shift 2
+    done
+    convert "$WORK/shot.png" -format "$format" info: | cut -c1-6
 }
 
 # Waits for the program to end and checks its exit code.
