@@ -321,7 +321,7 @@ void TCMapTool::raiseWindowedControls()
 // though the background is a named colour.
 void TCMapTool::FormCreate()
 {
-    ui->ColorCube->setCellColors(&CubeCellColor);
+    ui->ColorCube->setCellColors(&TCMapTool::ColorCubeDrawCell);
     for (int element = 0; element < SchemeElementCount; ++element) {
         m_currentColor = DefaultScheme[std::size_t(element)];
         m_currentElement = element;
@@ -401,6 +401,13 @@ void TCMapTool::showPosition(const SliderGroup &group, const SliderBar *sender)
     for (const SliderRow &row : group)
         if (row.bar->tag() == sender->tag())
             row.field->setText(decimal(sender->value()));
+}
+
+// What the grid shows in a cell, and names it by: the web-safe colour of its
+// place. The grid paints the cell itself.
+TColor TCMapTool::ColorCubeDrawCell(int column, int row, int columnCount)
+{
+    return CubeCellColor(column, row, columnCount);
 }
 
 // A pick in the grid or the list: the colour of the chosen cell or entry.

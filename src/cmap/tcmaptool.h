@@ -80,6 +80,7 @@ private:
     void ItemSelect(QObject *sender);
     void RGBChange(SliderBar *sender);
     void HSLChange(SliderBar *sender);
+    static cSpace::TColor ColorCubeDrawCell(int column, int row, int columnCount);
     void ColorCubeClick(cSpace::TColor picked);
     void ColorListChange(cSpace::TColor picked);
     void Copy1Click();
