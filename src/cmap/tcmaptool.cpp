@@ -9,6 +9,7 @@
 #include "cspace/colortables.h"
 #include "pagetext/pastedcolors.h"
 #include "pagetext/stylesheet.h"
+#include "screenpick/screencolorpick.h"
 #include "shell/errordisplay.h"
 #include "shell/fixedsize.h"
 #include "shell/screenplace.h"
@@ -23,6 +24,7 @@
 #include <QShortcut>
 
 #include <stdexcept>
+#include <utility>
 
 using namespace cSpace;
 
@@ -245,6 +247,9 @@ void TCMapTool::bindCommands()
     connect(
         m_commands->addCommand(QStringLiteral("CSSでｺﾋﾟｰ(&S)"), Qt::CTRL | Qt::SHIFT | Qt::Key_C),
         &QAction::triggered, this, Guarded([this] { copySchemeAsCss(); }));
+    connect(m_commands->addCommand(QStringLiteral("ｽﾎﾟｲﾄ(&I)"),
+                                   QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)),
+            &QAction::triggered, this, Guarded([this] { startScreenPick(); }));
 
     ui->Button3->setAccessibleDescription(m_commands->keyList());
 }
@@ -256,6 +261,52 @@ void TCMapTool::toggleContrastCheck(QAction *command)
     if (!m_contrastCheck)
         m_contrastCheck = new ContrastCheckWindow(this, command);
     m_contrastCheck->setVisible(!m_contrastCheck->isVisible());
+}
+
+// A colour from anywhere on the screen, for the part being edited.
+void TCMapTool::startScreenPick()
+{
+    if (!m_screenPick) { // made on first use: start-up builds nothing for it
+        m_screenPick = new ScreenColorPick(this);
+        connect(m_screenPick, &ScreenColorPick::previewed, this, &TCMapTool::previewPickedColor);
+        connect(m_screenPick, &ScreenColorPick::previewEnded, this, &TCMapTool::endPickPreview);
+        connect(m_screenPick, &ScreenColorPick::picked, this, &TCMapTool::takePickedColor);
+    }
+    m_pickedElement = m_currentElement;
+    m_screenPick->start();
+}
+
+void TCMapTool::previewPickedColor(TColor color)
+{
+    if (!m_shownBeforePick)
+        m_shownBeforePick =
+            ShownColor{m_currentColor, hslBarPositions(), ui->ColorList->currentIndex()};
+    takeColor(color);
+}
+
+void TCMapTool::endPickPreview()
+{
+    if (!m_shownBeforePick)
+        return;
+    const ShownColor shown = *std::exchange(m_shownBeforePick, std::nullopt);
+    m_currentColor = shown.color;
+    setRgbBars(shown.color);
+    setHslBars(shown.hslBars);
+    updateFromRgbBars();
+    ui->ColorList->selectSilently(shown.namedEntry);
+}
+
+// The colour goes to the part the pick was started for, which a portal's
+// picker may leave time to change: the part then being edited stays.
+void TCMapTool::takePickedColor(TColor color)
+{
+    if (m_currentElement == m_pickedElement) {
+        takeColor(color);
+        return;
+    }
+    PartialScheme colors;
+    colors[std::size_t(m_pickedElement)] = color;
+    setSchemeColors(colors);
 }
 
 // Screen readers name each control by what a sighted user reads beside it.
@@ -380,13 +431,17 @@ void TCMapTool::HSLChange(SliderBar *sender)
     showPosition(m_hslRows, sender);
     // The HSL bars keep exactly what the user set, even where converting the
     // resulting colour back would give other values.
-    const auto &[hue, saturation, lightness] = m_hslRows;
-    setRgbBars(
-        HslToRgb(MakeHsl(hue.bar->value(), saturation.bar->value(), lightness.bar->value())));
+    setRgbBars(HslToRgb(hslBarPositions()));
     updateFromRgbBars();
 }
 
 // The row is found by the sender's Tag, its channel.
+PackedHsl TCMapTool::hslBarPositions() const
+{
+    const auto &[hue, saturation, lightness] = m_hslRows;
+    return MakeHsl(hue.bar->value(), saturation.bar->value(), lightness.bar->value());
+}
+
 void TCMapTool::showPosition(const SliderGroup &group, const SliderBar *sender)
 {
     for (const SliderRow &row : group)

@@ -26,6 +26,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class BevelPanel;
@@ -39,6 +40,7 @@ class OpaqueLabel;
 class SliderBar;
 class QAction;
 class QDialog;
+class ScreenColorPick;
 
 namespace Ui {
 class TCMapTool;
@@ -145,6 +147,7 @@ private:
     // of the group shows nothing.
     static void showPosition(const SliderGroup &group, const SliderBar *sender);
     static void setBarsSilently(const SliderGroup &group, const std::array<int, 3> &values);
+    cSpace::PackedHsl hslBarPositions() const;
 
     // The seven swatch panels that hold the scheme, indexed by element.
     std::array<BevelPanel *, cSpace::SchemeElementCount> swatches() const;
@@ -153,6 +156,20 @@ private:
     void bindElementKeys();
     void bindCommands();
     void toggleContrastCheck(QAction *command);
+
+    // A pick from the screen shows the colour under the pointer as the
+    // edited colour; what the controls showed before is kept to be put back
+    // exactly (the HSL bars as the user left them, the named list's entry).
+    struct ShownColor
+    {
+        cSpace::TColor color;
+        cSpace::PackedHsl hslBars;
+        int namedEntry;
+    };
+    void startScreenPick();
+    void previewPickedColor(cSpace::TColor color);
+    void endPickPreview();
+    void takePickedColor(cSpace::TColor color);
     void nameControlsForScreenReaders();
     void applyFonts();
     void raiseWindowedControls();
@@ -165,6 +182,9 @@ private:
     std::unique_ptr<ClipboardReader> m_clipboardReader;
     CommandMenu *m_commands = nullptr;
     ContrastCheckWindow *m_contrastCheck = nullptr; // made on first use, not at start-up
+    ScreenColorPick *m_screenPick = nullptr;
+    std::optional<ShownColor> m_shownBeforePick;
+    int m_pickedElement = 0; // the part being edited when the pick started
     QDialog *m_aboutBox = nullptr;
     cSpace::TColor m_currentColor = 0;
     int m_currentElement = 0;

@@ -169,16 +169,13 @@ expect_equal() {
     [ "$1" == "$2" ] || fail "$3: got '$1', expected '$2'"
 }
 
-# The accessibility bus as a desktop with a screen reader has it: a private
-# session bus (with no services to start on demand, so nothing runs that this
-# test did not start) and on it the AT-SPI bus launcher with accessibility
-# on. The launcher runs the accessibility bus, which starts the registry.
-# Start the program after this, with the same environment; everything is
-# ended by PID when the script exits.
+# A private session bus, with no services to start on demand, so nothing runs
+# on it that the test did not start. Ended by PID when the script exits.
 SESSION_BUS_PID=
-A11Y_LAUNCHER_PID=
-A11Y_PIDS=()
-start_accessibility_bus() {
+# What else a test starts (services on the bus, listeners on the X server):
+# ended by PID after the program, before the buses.
+HELPER_PIDS=()
+start_session_bus() {
     cat >"$WORK/session.conf" <<CONF
 <!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
  "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
@@ -198,6 +195,29 @@ CONF
     export DBUS_SESSION_BUS_ADDRESS
     DBUS_SESSION_BUS_ADDRESS=$(sed -n 1p "$WORK/session.bus")
     SESSION_BUS_PID=$(sed -n 2p "$WORK/session.bus")
+}
+
+# Waits until a name has an owner on the session bus.
+wait_bus_name() {
+    local owned
+    for _ in $(seq 400); do
+        owned=$(dbus-send --session --dest=org.freedesktop.DBus --print-reply=literal \
+            /org/freedesktop/DBus org.freedesktop.DBus.NameHasOwner "string:$1" 2>/dev/null) || true
+        [[ "$owned" == *true* ]] && return 0
+        sleep 0.025
+    done
+    fail "nothing took the name $1 on the session bus"
+}
+
+# The accessibility bus as a desktop with a screen reader has it: on a
+# private session bus, the AT-SPI bus launcher with accessibility on. The
+# launcher runs the accessibility bus, which starts the registry. Start the
+# program after this, with the same environment; everything is ended by PID
+# when the script exits.
+A11Y_LAUNCHER_PID=
+A11Y_PIDS=()
+start_accessibility_bus() {
+    start_session_bus
     /usr/libexec/at-spi-bus-launcher --launch-immediately --a11y=1 >"$WORK/a11y.log" 2>&1 &
     A11Y_LAUNCHER_PID=$!
     local address=
@@ -253,6 +273,10 @@ stop_accessibility_bus() {
         APP_PID=
     fi
     local pid
+    for pid in "${HELPER_PIDS[@]}"; do
+        end_pid "$pid"
+    done
+    HELPER_PIDS=()
     if [ -n "$A11Y_LAUNCHER_PID" ]; then
         for pid in "${A11Y_PIDS[@]}" $(descendants "$A11Y_LAUNCHER_PID") "$A11Y_LAUNCHER_PID"; do
             end_pid "$pid"
