@@ -1,6 +1,8 @@
 // Cost of one step of an RGB slider: the whole change handler alone, and the
 // handler with the repaint it causes. Offscreen, with the background as the
-// element being edited (its colour repaints the whole preview).
+// element being edited (its colour repaints the whole preview). Both again
+// with the contrast check open (F7), which follows every step: five of its
+// rows change with the background.
 
 #include "cmap/tcmaptool.h"
 #include "controls/sliderbar.h"
@@ -17,8 +19,12 @@ private Q_SLOTS:
     void initTestCase();
     void handlerAlone();
     void handlerAndRepaint();
+    void handlerWithCheckOpen();
+    void handlerAndRepaintWithCheckOpen();
 
 private:
+    void openCheck();
+
     // Runs `steps` slider steps through `step` and reports the best of five
     // rounds in microseconds per step.
     template <typename Step> void measure(const char *what, Step step);
@@ -69,6 +75,30 @@ void BenchSliderStep::handlerAndRepaint()
         m_red->setValue(value);
         QApplication::processEvents();
     });
+}
+
+void BenchSliderStep::openCheck()
+{
+    auto *check = m_window->findChild<QWidget *>(QStringLiteral("ContrastCheck"));
+    if (check && check->isVisible())
+        return;
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    QTest::keyClick(m_red, Qt::Key_F7);
+    check = m_window->findChild<QWidget *>(QStringLiteral("ContrastCheck"));
+    QVERIFY(check && QTest::qWaitForWindowExposed(check));
+}
+
+void BenchSliderStep::handlerWithCheckOpen()
+{
+    openCheck();
+    handlerAlone();
+}
+
+void BenchSliderStep::handlerAndRepaintWithCheckOpen()
+{
+    openCheck();
+    handlerAndRepaint();
 }
 
 int main(int argc, char *argv[])

@@ -4,7 +4,7 @@
 // About dialog (which the program also creates at start-up), but no logic:
 // no handlers, no colour model, no custom painting.
 
-#include "controls/uifonts.h"
+#include "shell/uifonts.h"
 
 #include <QApplication>
 #include <QComboBox>

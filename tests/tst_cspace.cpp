@@ -1,4 +1,5 @@
 #include "cspace/colortables.h"
+#include "cspace/contrast.h"
 #include "cspace/cspace.h"
 
 #include <QColor>
@@ -198,6 +199,7 @@ private Q_SLOTS:
     void namedColorTable();
     void namedColorsAgreeWithQt();
     void defaultScheme();
+    void contrastRepairAlwaysFindsLightness();
 };
 
 void TestColorSpace::rgbToHsl_data()
@@ -493,6 +495,25 @@ void TestColorSpace::defaultScheme()
                  QString::fromLatin1(pageOrder[element]));
     }
     QCOMPARE(DefaultScheme[ElementClickedLink], 0x0099AAAAu);
+}
+
+// The contrast check's repair aims at 4.5 (text) or 3. The better of black
+// and white reaches at least 4.58 against any colour, so for every hue and
+// saturation some lightness passes, however far; beyond what black or white
+// reach, none does.
+void TestColorSpace::contrastRepairAlwaysFindsLightness()
+{
+    for (int level = 0; level < 256; ++level) {
+        const TColor background = MakeColor(level, level, level);
+        for (const PackedHsl from :
+             {MakeHsl(0, 0, 255), MakeHsl(300, 255, 102), MakeHsl(0, 0, 0)}) {
+            const auto lightness = NearestPassingLightness(from, background, 4.5);
+            QVERIFY2(lightness, qPrintable(QString::number(level)));
+            const TColor passing = HslToRgb(MakeHsl(HueOf(from), SaturationOf(from), *lightness));
+            QVERIFY(ContrastRatio(passing, background) >= 4.5);
+        }
+    }
+    QVERIFY(!NearestPassingLightness(MakeHsl(0, 0, 255), 0x777777, 7));
 }
 
 QTEST_APPLESS_MAIN(TestColorSpace)

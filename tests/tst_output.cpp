@@ -1,6 +1,8 @@
-// The program's output: the tag type group and the text the copy command
-// puts on the clipboard, driven through the real window.
+// The program's output: the tag type group and the texts the copy commands
+// put on the clipboard, and what the paste command takes from it, driven
+// through the real window.
 
+#include "cmap/clipboardreader.h"
 #include "cmap/clipboardwriter.h"
 #include "cmap/tagtext.h"
 #include "cmap/tcmaptool.h"
@@ -10,7 +12,9 @@
 #include "shell/errordisplay.h"
 #include "windowdriver.h"
 
+#include <QAction>
 #include <QClipboard>
+#include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
@@ -31,6 +35,22 @@ public:
         return false;
     }
     int attempts = 0;
+};
+
+// A clipboard that holds a given text and counts how often it is read.
+class CountingClipboard final : public ClipboardReader
+{
+public:
+    explicit CountingClipboard(QString text) : m_text(std::move(text)) {}
+    void readText(Answer answer) override
+    {
+        ++reads;
+        answer(m_text);
+    }
+    int reads = 0;
+
+private:
+    QString m_text;
 };
 
 // Reads what the error display shows once it is up, then presses OK.
@@ -78,8 +98,12 @@ private Q_SLOTS:
     void tagTypeMovesEditorAndSwitchesHint_data();
     void tagTypeMovesEditorAndSwitchesHint();
     void choosingSelectedTagTypeAgainRunsNothing();
+    void busyClipboardKeepsItsTextAndShowsError_data();
     void busyClipboardKeepsItsTextAndShowsError();
     void systemClipboardReplacesWholly();
+    void cssCopyOfTheScheme();
+    void clipboardReadOnlyOnPaste();
+    void commandsInTheContextMenu();
 
 private:
     template <typename T = QWidget> T *find(const char *name)
@@ -268,8 +292,16 @@ void TestOutput::choosingSelectedTagTypeAgainRunsNothing()
     QCOMPARE(m_window->currentElement(), 6);
 }
 
+void TestOutput::busyClipboardKeepsItsTextAndShowsError_data()
+{
+    QTest::addColumn<bool>("css"); // Ctrl+Shift+C rather than the copy button
+    QTest::newRow("copy button") << false;
+    QTest::newRow("CSS copy") << true;
+}
+
 void TestOutput::busyClipboardKeepsItsTextAndShowsError()
 {
+    QFETCH(bool, css);
     // What the user had: rich text, as a browser leaves it.
     auto *had = new QMimeData;
     had->setHtml(QStringLiteral("<b>what the user had</b>"));
@@ -280,7 +312,10 @@ void TestOutput::busyClipboardKeepsItsTextAndShowsError()
     m_window->setClipboard(std::move(busy));
     ErrorBoxReader reader;
     reader.armFor();
-    click(find("Button3"));
+    if (css)
+        QTest::keyClick(m_window.get(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    else
+        click(find("Button3"));
     QVERIFY(reader.seen);
     QCOMPARE(clipboard->attempts, 1);
     QCOMPARE(reader.title, QStringLiteral("Tintwright"));
@@ -290,6 +325,7 @@ void TestOutput::busyClipboardKeepsItsTextAndShowsError()
     // it cleared or filled the clipboard itself before the writer failed, the
     // user's rich text would be lost.
     const QMimeData *kept = QGuiApplication::clipboard()->mimeData();
+    QVERIFY(kept);
     QCOMPARE(kept->text(), QStringLiteral("what the user had"));
     QCOMPARE(kept->html(), QStringLiteral("<b>what the user had</b>"));
     // After OK the program goes on.
@@ -309,6 +345,58 @@ void TestOutput::systemClipboardReplacesWholly()
     QVERIFY(writer.replaceText(QStringLiteral("#ABCDEF")));
     QCOMPARE(clipboard->text(), QStringLiteral("#ABCDEF"));
     QVERIFY(!clipboard->mimeData()->hasHtml()); // only the new text
+}
+
+void TestOutput::cssCopyOfTheScheme()
+{
+    pickCell("P_Visit", 0, 1); // FF9933
+    chooseTagType(3);          // the tag type plays no part
+    QTest::keyClick(m_window.get(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(),
+             QStringLiteral("body { background-color: #C0C0C0; color: #FFFFFF; }\n"
+                            "a:link { color: #CC00CC; }\n"
+                            "a:visited { color: #FF9933; }\n"
+                            "a:active { color: #AAAA99; }\n"
+                            "td { background-color: #777777; }\n"
+                            "hr { border-style: solid; border-color: #C0C0C0; "
+                            "background-color: #C0C0C0; }"));
+}
+
+void TestOutput::clipboardReadOnlyOnPaste()
+{
+    // On X11 reading the clipboard asks another program, which may answer
+    // slowly: the window asks only when the person pastes, once a paste.
+    auto counting = std::make_unique<CountingClipboard>(QStringLiteral("#00FF00"));
+    CountingClipboard *clipboard = counting.get();
+    m_window->setClipboardReader(std::move(counting));
+    m_window->hide();
+    QVERIFY(activate(m_window.get()));
+    click(find("P_Link"));
+    QTest::keyClick(m_window.get(), Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(clipboard->reads, 0);
+    QTest::keyClick(m_window.get(), Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(clipboard->reads, 1);
+    QCOMPARE(m_window->schemeColors()[2], cSpace::MakeColor(0, 0xFF, 0));
+}
+
+void TestOutput::commandsInTheContextMenu()
+{
+    QVERIFY(find("Button3")->accessibleDescription().contains(
+        QStringLiteral("ﾍﾟｰｽﾄ Ctrl+V、CSSでｺﾋﾟｰ Ctrl+Shift+C")));
+    QWidget *swatch = find("P_Table");
+    QTest::keyClick(swatch, Qt::Key_F10, Qt::ShiftModifier);
+    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    QVERIFY(menu);
+    QStringList entries;
+    for (const QAction *action : menu->actions())
+        entries << action->text() + u' ' + action->shortcut().toString();
+    QVERIFY(
+        entries.join(u';').contains(QStringLiteral("ﾍﾟｰｽﾄ(&P) Ctrl+V;CSSでｺﾋﾟｰ(&S) Ctrl+Shift+C")));
+    // The accelerator chooses the entry: the table takes the pasted tag.
+    QGuiApplication::clipboard()->setText(QStringLiteral("<td bgcolor=#123456>"));
+    QTest::keyClick(menu, Qt::Key_P);
+    QTRY_VERIFY(!QApplication::activePopupWidget());
+    QCOMPARE(m_window->schemeColors()[5], cSpace::MakeColor(0x12, 0x34, 0x56));
 }
 
 QTEST_MAIN(TestOutput)

@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QImage>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QTest>
 #include <QWidget>
 
@@ -64,6 +65,22 @@ inline void chooseFromDroppedList(QComboBox *list, int index)
     view->scrollTo(list->model()->index(index, 0));
     const QRect item = view->visualRect(list->model()->index(index, 0));
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, item.center());
+}
+
+// What the screen shows of a widget: its window's backing store as last
+// flushed, cut to the widget. The repaints already asked for are done first
+// and no others, so a control that forgot to ask for one shows its old look
+// (QWidget::grab() would paint it afresh).
+inline QImage onScreen(QWidget *widget)
+{
+    QWidget *window = widget->window();
+    QEvent flush(QEvent::UpdateRequest);
+    QApplication::sendEvent(window, &flush);
+    const QPoint origin = widget->mapTo(window, QPoint());
+    return window->screen()
+        ->grabWindow(window->winId(), origin.x(), origin.y(), widget->width(), widget->height())
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
 }
 
 inline cSpace::TColor pixel(const QImage &image, QPoint pos)

@@ -1,8 +1,8 @@
 #include "about/tabout.h"
 
-#include "controls/fixedsize.h"
-#include "controls/uifonts.h"
+#include "shell/fixedsize.h"
 #include "shell/programicon.h"
+#include "shell/uifonts.h"
 #include "ui_tabout.h"
 
 #include <QKeyEvent>

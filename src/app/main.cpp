@@ -8,10 +8,10 @@
 #include "app/platformchoice.h"
 #include "cmap/tcmaptool.h"
 #include "controls/accessibility.h"
-#include "controls/uifonts.h"
 #include "shell/hintstyle.h"
 #include "shell/programicon.h"
 #include "shell/toolkittexts.h"
+#include "shell/uifonts.h"
 
 #include <QApplication>
 

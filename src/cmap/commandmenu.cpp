@@ -4,7 +4,6 @@
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QRegularExpression>
 #include <QWidget>
 
 CommandMenu::CommandMenu(QWidget *window) : QObject(window), m_window(window) {}
@@ -32,19 +31,39 @@ void CommandMenu::attachTo(QWidget *control)
     control->installEventFilter(this);
 }
 
+namespace {
+
+// A command's name as a person reads it: without its accelerator mark, such
+// as "(&K)" or the "&" before a letter, and without the dots that announce a
+// window. Plain string work: a regular expression would be compiled at
+// start-up, where the copy button's description is made, and costs 0.4 MiB.
+QString SpokenName(QString text)
+{
+    for (qsizetype mark = text.indexOf(u'&'); mark >= 0; mark = text.indexOf(u'&', mark)) {
+        const bool bracketed = mark > 0 && text.at(mark - 1) == u'(' && mark + 2 < text.size() &&
+                               text.at(mark + 2) == u')';
+        if (bracketed)
+            text.remove(--mark, 4);
+        else
+            text.remove(mark, 1);
+    }
+    if (text.endsWith(QStringLiteral("...")))
+        text.chop(3);
+    return text;
+}
+
+} // namespace
+
 QString CommandMenu::keyList() const
 {
-    // The name as a person reads it: without the accelerator mark, such as
-    // "(&K)", and without the dots that announce a window.
-    static const QRegularExpression decoration(QStringLiteral("\\(&.\\)|&|\\.\\.\\.$"));
     QStringList entries;
     for (const QAction *action : m_commands)
-        entries.append(action->text().remove(decoration) + QLatin1Char(' ') +
+        entries.append(SpokenName(action->text()) + QLatin1Char(' ') +
                        action->shortcut().toString(QKeySequence::NativeText));
     return entries.join(QStringLiteral("、"));
 }
 
-void CommandMenu::popup(const QPoint &globalPos)
+void CommandMenu::popup(const QPoint &globalPos, bool fromKeyboard)
 {
     if (m_commands.empty())
         return;
@@ -54,6 +73,8 @@ void CommandMenu::popup(const QPoint &globalPos)
             m_menu->addAction(action);
     }
     m_menu->popup(globalPos);
+    if (fromKeyboard)
+        m_menu->setActiveAction(m_commands.front());
 }
 
 bool CommandMenu::eventFilter(QObject *watched, QEvent *event)
@@ -64,16 +85,16 @@ bool CommandMenu::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::ContextMenu) {
         // A right click, or the Menu key on the control with the focus.
         auto *request = static_cast<QContextMenuEvent *>(event);
-        const QPoint at = request->reason() == QContextMenuEvent::Mouse
-                              ? request->globalPos()
-                              : control->mapToGlobal(control->rect().center());
-        popup(at);
+        if (request->reason() == QContextMenuEvent::Mouse)
+            popup(request->globalPos());
+        else
+            popup(control->mapToGlobal(control->rect().center()), true);
         return true;
     }
     if (event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
         if (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier) {
-            popup(control->mapToGlobal(control->rect().center()));
+            popup(control->mapToGlobal(control->rect().center()), true);
             return true;
         }
     }

@@ -37,8 +37,9 @@ public:
     QString keyList() const;
 
     // Opens the menu at a point of the screen; nothing happens while there
-    // is no command.
-    void popup(const QPoint &globalPos);
+    // is no command. Opened from the keyboard, the menu has its first command
+    // selected, so that a screen reader says it and Enter runs it.
+    void popup(const QPoint &globalPos, bool fromKeyboard = false);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -1,24 +1,31 @@
 #include "cmap/tcmaptool.h"
 
+#include "cmap/clipboardreader.h"
 #include "cmap/clipboardwriter.h"
 #include "cmap/commandmenu.h"
+#include "cmap/contrastcheck.h"
 #include "controls/accessibility.h"
 #include "controls/colorbridge.h"
-#include "controls/fixedsize.h"
-#include "controls/uifonts.h"
+#include "controls/textannouncement.h"
 #include "cspace/colortables.h"
+#include "pagetext/pastedcolors.h"
+#include "pagetext/stylesheet.h"
+#include "screenpick/screencolorpick.h"
 #include "shell/errordisplay.h"
+#include "shell/fixedsize.h"
 #include "shell/screenplace.h"
+#include "shell/uifonts.h"
 #include "ui_tcmaptool.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QFile>
 #include <QIcon>
-#include <QPainter>
 #include <QPushButton>
 #include <QShortcut>
 
 #include <stdexcept>
+#include <utility>
 
 using namespace cSpace;
 
@@ -33,20 +40,6 @@ const char clipboardError[] = "クリップボードを開くことができま�
 QString decimal(int value)
 {
     return QString::number(value);
-}
-
-// Moves a group of three bars without running their change handler (so the
-// two groups never re-enter each other), then shows the positions the bars
-// took, clamped to their ranges, in their number fields.
-void setBarsSilently(const std::array<SliderBar *, 3> &bars,
-                     const std::array<NumberField *, 3> &fields, const std::array<int, 3> &values)
-{
-    for (std::size_t i = 0; i < bars.size(); ++i) {
-        const QSignalBlocker silence(bars[i]);
-        bars[i]->setValue(values[i]);
-    }
-    for (std::size_t i = 0; i < bars.size(); ++i)
-        fields[i]->setText(decimal(bars[i]->value()));
 }
 
 // The toolkit's close picture. The style would first search the desktop's
@@ -64,11 +57,14 @@ QIcon closePicture(const QStyle *style)
 
 TCMapTool::TCMapTool(QWidget *parent)
     : QMainWindow(parent), ui(std::make_unique<Ui::TCMapTool>()),
-      m_clipboard(std::make_unique<SystemClipboard>())
+      m_clipboard(std::make_unique<SystemClipboard>()),
+      m_clipboardReader(std::make_unique<SystemClipboardReader>())
 {
     InstallAccessibility(); // before the controls exist
     ui->setupUi(this);
     m_parts = makePageParts();
+    m_rgbRows = makeRgbRows();
+    m_hslRows = makeHslRows();
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     applyFonts();
@@ -102,6 +98,11 @@ TCMapTool::~TCMapTool() = default;
 void TCMapTool::setClipboard(std::unique_ptr<ClipboardWriter> clipboard)
 {
     m_clipboard = std::move(clipboard);
+}
+
+void TCMapTool::setClipboardReader(std::unique_ptr<ClipboardReader> clipboard)
+{
+    m_clipboardReader = std::move(clipboard);
 }
 
 SchemeColors TCMapTool::schemeColors() const
@@ -161,6 +162,20 @@ std::vector<ClickableControl *> TCMapTool::PagePart::controls() const
     return clickable;
 }
 
+TCMapTool::SliderGroup TCMapTool::makeRgbRows() const
+{
+    return {{{ui->Label1, ui->BarR, ui->ColR, ui->DispR},
+             {ui->Label2, ui->BarG, ui->ColG, ui->DispG},
+             {ui->Label3, ui->BarB, ui->ColB, ui->DispB}}};
+}
+
+TCMapTool::SliderGroup TCMapTool::makeHslRows() const
+{
+    return {{{ui->Label7, ui->BarH, ui->ColH},
+             {ui->Label8, ui->BarS, ui->ColS},
+             {ui->Label9, ui->BarL, ui->ColL}}};
+}
+
 std::array<BevelPanel *, SchemeElementCount> TCMapTool::swatches() const
 {
     std::array<BevelPanel *, SchemeElementCount> panels{};
@@ -175,16 +190,17 @@ void TCMapTool::bindEvents()
         for (ClickableControl *control : part.controls())
             connect(control, &ClickableControl::clicked, this,
                     Guarded([this, control] { ItemSelect(control); }));
-    for (SliderBar *bar : {ui->BarR, ui->BarG, ui->BarB})
-        connect(bar, &SliderBar::valueChanged, this, Guarded([this, bar] { RGBChange(bar); }));
-    for (SliderBar *bar : {ui->BarH, ui->BarS, ui->BarL})
-        connect(bar, &SliderBar::valueChanged, this, Guarded([this, bar] { HSLChange(bar); }));
+    for (const SliderRow &row : m_rgbRows)
+        connect(row.bar, &SliderBar::valueChanged, this,
+                Guarded([this, bar = row.bar] { RGBChange(bar); }));
+    for (const SliderRow &row : m_hslRows)
+        connect(row.bar, &SliderBar::valueChanged, this,
+                Guarded([this, bar = row.bar] { HSLChange(bar); }));
 
-    connect(ui->ColorCube, &ColorGrid::clicked, this, Guarded([this] { ColorCubeClick(); }));
-    connect(ui->ColorCube, &ColorGrid::drawCell, this, &TCMapTool::ColorCubeDrawCell);
-    connect(ui->ColorList, &NamedColorCombo::userChanged, this,
-            Guarded([this] { ColorListChange(); }));
-    connect(ui->ColorList, &NamedColorCombo::drawItem, this, &TCMapTool::ColorListDrawItem);
+    connect(ui->ColorCube, &ColorGrid::picked, this,
+            Guarded([this](TColor picked) { ColorCubeClick(picked); }));
+    connect(ui->ColorList, &NamedColorCombo::picked, this,
+            Guarded([this](TColor picked) { ColorListChange(picked); }));
     connect(ui->MakeType, &RadioGroup::clicked, this, Guarded([this] { MakeTypeClick(); }));
     connect(ui->Button3, &QPushButton::clicked, this, Guarded([this] { Copy1Click(); }));
     connect(ui->Copy1, &QAction::triggered, this, Guarded([this] { Copy1Click(); }));
@@ -222,25 +238,90 @@ void TCMapTool::bindCommands()
     for (QWidget *control :
          std::initializer_list<QWidget *>{ui->Button3, ui->ColorList, ui->ColorCube})
         m_commands->attachTo(control);
+
+    QAction *contrastCheck =
+        m_commands->addCommand(QStringLiteral("配色ﾁｪｯｸ(&K)..."), QKeySequence(Qt::Key_F7));
+    connect(contrastCheck, &QAction::triggered, this,
+            Guarded([this, contrastCheck] { toggleContrastCheck(contrastCheck); }));
+    connect(m_commands->addCommand(QStringLiteral("ﾍﾟｰｽﾄ(&P)"), Qt::CTRL | Qt::Key_V),
+            &QAction::triggered, this, Guarded([this] { pasteColors(); }));
+    connect(
+        m_commands->addCommand(QStringLiteral("CSSでｺﾋﾟｰ(&S)"), Qt::CTRL | Qt::SHIFT | Qt::Key_C),
+        &QAction::triggered, this, Guarded([this] { copySchemeAsCss(); }));
+    connect(m_commands->addCommand(QStringLiteral("ｽﾎﾟｲﾄ(&I)"),
+                                   QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)),
+            &QAction::triggered, this, Guarded([this] { startScreenPick(); }));
+
     ui->Button3->setAccessibleDescription(m_commands->keyList());
+}
+
+// The check window is made the first time it is asked for: start-up makes
+// none of it.
+void TCMapTool::toggleContrastCheck(QAction *command)
+{
+    if (!m_contrastCheck)
+        m_contrastCheck = new ContrastCheckWindow(this, command);
+    m_contrastCheck->setVisible(!m_contrastCheck->isVisible());
+}
+
+// A colour from anywhere on the screen, for the part being edited.
+void TCMapTool::startScreenPick()
+{
+    if (!m_screenPick) { // made on first use: start-up builds nothing for it
+        m_screenPick = new ScreenColorPick(this);
+        connect(m_screenPick, &ScreenColorPick::previewed, this, &TCMapTool::previewPickedColor);
+        connect(m_screenPick, &ScreenColorPick::previewEnded, this, &TCMapTool::endPickPreview);
+        connect(m_screenPick, &ScreenColorPick::picked, this, &TCMapTool::takePickedColor);
+    }
+    m_pickedElement = m_currentElement;
+    m_screenPick->start();
+}
+
+void TCMapTool::previewPickedColor(TColor color)
+{
+    if (!m_shownBeforePick)
+        m_shownBeforePick =
+            ShownColor{m_currentColor, hslBarPositions(), ui->ColorList->currentIndex()};
+    takeColor(color);
+}
+
+void TCMapTool::endPickPreview()
+{
+    if (!m_shownBeforePick)
+        return;
+    const ShownColor shown = *std::exchange(m_shownBeforePick, std::nullopt);
+    m_currentColor = shown.color;
+    setRgbBars(shown.color);
+    setHslBars(shown.hslBars);
+    updateFromRgbBars();
+    ui->ColorList->selectSilently(shown.namedEntry);
+}
+
+// The colour goes to the part the pick was started for, which a portal's
+// picker may leave time to change: the part then being edited stays.
+void TCMapTool::takePickedColor(TColor color)
+{
+    if (m_currentElement == m_pickedElement) {
+        takeColor(color);
+        return;
+    }
+    PartialScheme colors;
+    colors[std::size_t(m_pickedElement)] = color;
+    setSchemeColors(colors);
 }
 
 // Screen readers name each control by what a sighted user reads beside it.
 void TCMapTool::nameControlsForScreenReaders()
 {
-    const std::pair<OpaqueLabel *, std::array<QWidget *, 2>> rows[] = {
-        {ui->Label1, {ui->BarR, ui->ColR}}, {ui->Label2, {ui->BarG, ui->ColG}},
-        {ui->Label3, {ui->BarB, ui->ColB}}, {ui->Label7, {ui->BarH, ui->ColH}},
-        {ui->Label8, {ui->BarS, ui->ColS}}, {ui->Label9, {ui->BarL, ui->ColL}}};
-    for (const auto &[label, controls] : rows)
-        for (QWidget *control : controls)
-            control->setAccessibleName(label->text());
+    for (const SliderGroup &group : {m_rgbRows, m_hslRows}) {
+        for (const SliderRow &row : group) {
+            row.bar->setAccessibleName(row.label->text());
+            row.field->setAccessibleName(row.label->text());
+        }
+    }
     for (const PagePart &part : m_parts)
         part.swatch->setAccessibleName(part.statusName);
     ui->ColorCube->setAccessibleName(QStringLiteral("ウェブセーフカラー"));
-    ui->ColorCube->setCellNamer([this](int column, int row) {
-        return PageColorText(CubeCellColor(column, row, ui->ColorCube->columnCount()));
-    });
     ui->ColorList->setAccessibleName(QStringLiteral("カラー名"));
     // The part being edited changes by Ctrl+1 to Ctrl+7 with the focus elsewhere.
     SetAnnouncedOnChange(ui->MsgPanel);
@@ -267,11 +348,13 @@ void TCMapTool::raiseWindowedControls()
     }
 }
 
-// Start-up: paint the default scheme into every element's previews, select
-// the background, then fill the named list. The list is filled last, so it
-// starts with nothing selected even though the background is a named colour.
+// Start-up: the grid shows the web-safe colours; paint the default scheme
+// into every element's previews, select the background, then fill the named
+// list. The list is filled last, so it starts with nothing selected even
+// though the background is a named colour.
 void TCMapTool::FormCreate()
 {
+    ui->ColorCube->setCellColors(&TCMapTool::ColorCubeDrawCell);
     for (int element = 0; element < SchemeElementCount; ++element) {
         m_currentColor = DefaultScheme[std::size_t(element)];
         m_currentElement = element;
@@ -289,6 +372,22 @@ void TCMapTool::selectElement(int element)
 {
     if (element >= 0 && element < SchemeElementCount)
         ItemSelect(m_parts[std::size_t(element)].swatch);
+}
+
+PackedHsl TCMapTool::hslBars() const
+{
+    return MakeHsl(ui->BarH->value(), ui->BarS->value(), ui->BarL->value());
+}
+
+void TCMapTool::takeLightness(int lightness)
+{
+    // The handler runs even where the bar already stands there: the bars
+    // may hold a lightness whose colour the part does not have yet.
+    {
+        const QSignalBlocker silence(ui->BarL);
+        ui->BarL->setValue(lightness);
+    }
+    HSLChange(ui->BarL);
 }
 
 void TCMapTool::setSchemeColors(const PartialScheme &colors)
@@ -324,52 +423,51 @@ void TCMapTool::ItemSelect(QObject *sender)
 
 void TCMapTool::RGBChange(SliderBar *sender)
 {
-    NumberField *const fields[] = {ui->ColR, ui->ColG, ui->ColB};
-    if (sender->tag() >= 0 && sender->tag() < 3)
-        fields[sender->tag()]->setText(decimal(sender->value()));
-    setHslBars(RgbToHsl(MakeColor(ui->BarR->value(), ui->BarG->value(), ui->BarB->value())));
+    showPosition(m_rgbRows, sender);
+    const auto &[red, green, blue] = m_rgbRows;
+    setHslBars(RgbToHsl(MakeColor(red.bar->value(), green.bar->value(), blue.bar->value())));
     updateFromRgbBars();
 }
 
 void TCMapTool::HSLChange(SliderBar *sender)
 {
-    NumberField *const fields[] = {ui->ColH, ui->ColS, ui->ColL};
-    if (sender->tag() >= 4 && sender->tag() < 7)
-        fields[sender->tag() - 4]->setText(decimal(sender->value()));
+    showPosition(m_hslRows, sender);
     // The HSL bars keep exactly what the user set, even where converting the
     // resulting colour back would give other values.
-    setRgbBars(HslToRgb(MakeHsl(ui->BarH->value(), ui->BarS->value(), ui->BarL->value())));
+    setRgbBars(HslToRgb(hslBarPositions()));
     updateFromRgbBars();
 }
 
-void TCMapTool::ColorCubeDrawCell(QPainter *painter, int column, int row, const QRect &rect)
+// The row is found by the sender's Tag, its channel.
+PackedHsl TCMapTool::hslBarPositions() const
 {
-    painter->fillRect(rect, ToQColor(CubeCellColor(column, row, ui->ColorCube->columnCount())));
+    const auto &[hue, saturation, lightness] = m_hslRows;
+    return MakeHsl(hue.bar->value(), saturation.bar->value(), lightness.bar->value());
 }
 
-void TCMapTool::ColorCubeClick()
+void TCMapTool::showPosition(const SliderGroup &group, const SliderBar *sender)
 {
-    takeColor(CubeCellColor(ui->ColorCube->currentColumn(), ui->ColorCube->currentRow(),
-                            ui->ColorCube->columnCount()));
+    for (const SliderRow &row : group)
+        if (row.bar->tag() == sender->tag())
+            row.field->setText(decimal(sender->value()));
 }
 
-// One entry: a swatch of the entry's colour 12 pixels wide, flush left, and
-// the name right after it on the prepared background (the highlight, for the
-// selected entry, so only the name shows it).
-void TCMapTool::ColorListDrawItem(QPainter *painter, int index, const QRect &rect, QStyle::State)
+// What the grid shows in a cell, and names it by: the web-safe colour of its
+// place. The grid paints the cell itself.
+TColor TCMapTool::ColorCubeDrawCell(int column, int row, int columnCount)
 {
-    constexpr int swatchWidth = 12;
-    const QRect swatch(rect.left(), rect.top(), swatchWidth, rect.height());
-    const QRect name = rect.adjusted(swatchWidth, 0, 0, 0);
-    painter->fillRect(swatch, ToQColor(ui->ColorList->itemColor(index)));
-    painter->fillRect(name, painter->brush());
-    painter->drawText(name, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
-                      ui->ColorList->itemText(index));
+    return CubeCellColor(column, row, columnCount);
 }
 
-void TCMapTool::ColorListChange()
+// A pick in the grid or the list: the colour of the chosen cell or entry.
+void TCMapTool::ColorCubeClick(TColor picked)
 {
-    takeColor(ui->ColorList->itemColor(ui->ColorList->currentIndex()));
+    takeColor(picked);
+}
+
+void TCMapTool::ColorListChange(TColor picked)
+{
+    takeColor(picked);
 }
 
 void TCMapTool::Copy1Click()
@@ -384,29 +482,48 @@ void TCMapTool::Copy1Click()
         throw std::runtime_error(clipboardError);
 }
 
+// Ctrl+V: the clipboard's text is read when the key is pressed, and only
+// then. A page's tag, a copied text or a style sheet paints the colours it
+// names as start-up paints the scheme; a colour on its own is taken by the
+// part being edited as a pick in the grid is. Any other text changes nothing
+// and the program beeps.
+void TCMapTool::pasteColors()
+{
+    m_clipboardReader->readText(
+        [this](const std::optional<QString> &text) { takePastedText(text.value_or(QString())); });
+}
+
+void TCMapTool::takePastedText(const QString &text)
+{
+    const auto pasted = pageText::ReadPastedColors(std::u16string_view(
+        reinterpret_cast<const char16_t *>(text.utf16()), std::size_t(text.size())));
+    if (!pasted)
+        QApplication::beep();
+    else if (pasted->editedPart)
+        takeColor(*pasted->editedPart);
+    else
+        setSchemeColors(pasted->parts);
+}
+
+// Ctrl+Shift+C: the whole scheme as CSS, by the copy command's own way to the
+// clipboard.
+void TCMapTool::copySchemeAsCss()
+{
+    if (!m_clipboard->replaceText(QString::fromLatin1(pageText::SchemeStyleSheet(schemeColors()))))
+        throw std::runtime_error(clipboardError);
+}
+
 void TCMapTool::MakeTypeClick()
 {
+    const int type = ui->MakeType->itemIndex();
     ui->MakeType->setShowHint(false);
-    switch (TagType(ui->MakeType->itemIndex())) {
-    case TagType::Font:
-    case TagType::ColorAttribute:
-        ItemSelect(ui->P_Text);
-        break;
-    case TagType::Rule:
-        ItemSelect(ui->P_Line);
-        // The rule's colour attribute is understood by newer browsers only.
-        ui->MakeType->setShowHint(true);
-        break;
-    case TagType::TableCell:
-        ItemSelect(ui->P_Table);
-        break;
-    case TagType::BackgroundAttribute:
-        ItemSelect(ui->P_Back);
-        break;
-    case TagType::Body:
-    case TagType::Hex:
-        break;
-    }
+    if (type < 0 || type >= TagTypeCount)
+        return;
+    const TagTypeForm &form = TagTypeForms[std::size_t(type)];
+    if (form.editsPart)
+        selectElement(*form.part);
+    // The rule's colour attribute is understood by newer browsers only.
+    ui->MakeType->setShowHint(TagType(type) == TagType::Rule);
 }
 
 void TCMapTool::About1Click()
@@ -445,22 +562,35 @@ void TCMapTool::applyElementColor()
 
 void TCMapTool::setRgbBars(TColor color)
 {
-    setBarsSilently({ui->BarR, ui->BarG, ui->BarB}, {ui->ColR, ui->ColG, ui->ColB},
-                    {RedOf(color), GreenOf(color), BlueOf(color)});
+    setBarsSilently(m_rgbRows, {RedOf(color), GreenOf(color), BlueOf(color)});
 }
 
 void TCMapTool::setHslBars(PackedHsl hsl)
 {
-    setBarsSilently({ui->BarH, ui->BarS, ui->BarL}, {ui->ColH, ui->ColS, ui->ColL},
-                    {HueOf(hsl), SaturationOf(hsl), LightnessOf(hsl)});
+    setBarsSilently(m_hslRows, {HueOf(hsl), SaturationOf(hsl), LightnessOf(hsl)});
 }
 
+// Moves a group of three bars without running their change handler (so the
+// two groups never re-enter each other), then shows the positions the bars
+// took, clamped to their ranges, in their number fields.
+void TCMapTool::setBarsSilently(const SliderGroup &group, const std::array<int, 3> &values)
+{
+    for (std::size_t i = 0; i < group.size(); ++i) {
+        const QSignalBlocker silence(group[i].bar);
+        group[i].bar->setValue(values[i]);
+    }
+    for (const SliderRow &row : group)
+        row.field->setText(decimal(row.bar->value()));
+}
+
+// Each channel square shows its channel alone; together they make the colour.
 void TCMapTool::updateFromRgbBars()
 {
-    ui->DispR->setColor(MakeColor(ui->BarR->value(), 0, 0));
-    ui->DispG->setColor(MakeColor(0, ui->BarG->value(), 0));
-    ui->DispB->setColor(MakeColor(0, 0, ui->BarB->value()));
-    m_currentColor = ui->DispR->color() | ui->DispG->color() | ui->DispB->color();
+    const auto &[red, green, blue] = m_rgbRows;
+    red.square->setColor(MakeColor(red.bar->value(), 0, 0));
+    green.square->setColor(MakeColor(0, green.bar->value(), 0));
+    blue.square->setColor(MakeColor(0, 0, blue.bar->value()));
+    m_currentColor = red.square->color() | green.square->color() | blue.square->color();
     ui->HexName->setText(QStringLiteral("COLOR = ") + PageColorText(m_currentColor));
     applyElementColor();
     selectNamedColor(m_currentColor);

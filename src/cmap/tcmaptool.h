@@ -14,26 +14,33 @@
 //
 // Which controls stand for each page part, and which previews follow its
 // colour, is said once, in the table of page parts made by the constructor;
-// every handler that works per part reads that table.
+// every handler that works per part reads that table. The slider rows have
+// their tables too. The grid and the named list paint, name and report
+// their cells and items themselves: the window gives them their colours and
+// takes their picks.
 
 #include "cmap/tagtext.h"
 #include "cspace/cspace.h"
 
 #include <QMainWindow>
-#include <QStyle>
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class BevelPanel;
 class ClickableControl;
+class ClipboardReader;
 class ClipboardWriter;
 class CommandMenu;
+class ContrastCheckWindow;
+class NumberField;
 class OpaqueLabel;
 class SliderBar;
+class QAction;
 class QDialog;
-class QPainter;
+class ScreenColorPick;
 
 namespace Ui {
 class TCMapTool;
@@ -50,11 +57,16 @@ public:
     // The dialog Help -> About shows; it is created after this window.
     void setAboutBox(QDialog *aboutBox) { m_aboutBox = aboutBox; }
     void setClipboard(std::unique_ptr<ClipboardWriter> clipboard);
+    void setClipboardReader(std::unique_ptr<ClipboardReader> clipboard);
 
     cSpace::TColor currentColor() const { return m_currentColor; }
     int currentElement() const { return m_currentElement; }
     // The seven scheme colours as the swatches hold them.
     SchemeColors schemeColors() const;
+    // A part's name as the status line shows it while the part is edited.
+    QString elementName(int element) const { return m_parts[std::size_t(element)].statusName; }
+    // The hue, saturation and lightness the HSL bars hold.
+    cSpace::PackedHsl hslBars() const;
 
     // The ways in for the commands beyond the menu bar. Each ends in the
     // sequences the window's own controls use.
@@ -65,6 +77,9 @@ public:
     // Paints the colours given as start-up paints the scheme; the part being
     // edited stays, shown as a click on its swatch shows it.
     void setSchemeColors(const PartialScheme &colors);
+    // Moves the lightness bar as a person does: the current part's colour
+    // follows, of the hue and saturation the bars hold.
+    void takeLightness(int lightness);
 
 Q_SIGNALS:
     // A scheme colour was painted: any colour choice, from any control.
@@ -76,14 +91,17 @@ private:
     void ItemSelect(QObject *sender);
     void RGBChange(SliderBar *sender);
     void HSLChange(SliderBar *sender);
-    void ColorCubeDrawCell(QPainter *painter, int column, int row, const QRect &rect);
-    void ColorCubeClick();
-    void ColorListDrawItem(QPainter *painter, int index, const QRect &rect, QStyle::State state);
-    void ColorListChange();
+    static cSpace::TColor ColorCubeDrawCell(int column, int row, int columnCount);
+    void ColorCubeClick(cSpace::TColor picked);
+    void ColorListChange(cSpace::TColor picked);
     void Copy1Click();
     void MakeTypeClick();
     void About1Click();
     void Exit2Click();
+    // The commands beyond the menu bar.
+    void pasteColors();
+    void takePastedText(const QString &text);
+    void copySchemeAsCss();
 
     // The synchronisation steps the handlers share.
     void applyElementColor();
@@ -111,21 +129,62 @@ private:
     using PageParts = std::array<PagePart, cSpace::SchemeElementCount>;
     PageParts makePageParts() const;
 
+    // One slider row: the label naming its channel, the bar, the number field
+    // showing the bar's position and, for the RGB channels, the square that
+    // shows the channel alone.
+    struct SliderRow
+    {
+        OpaqueLabel *label = nullptr;
+        SliderBar *bar = nullptr;
+        NumberField *field = nullptr;
+        OpaqueLabel *square = nullptr;
+    };
+    using SliderGroup = std::array<SliderRow, 3>;
+    // The red, green and blue rows, and the hue, saturation and lightness rows.
+    SliderGroup makeRgbRows() const;
+    SliderGroup makeHslRows() const;
+    // The sender's position in the number field of its row; a Tag of no row
+    // of the group shows nothing.
+    static void showPosition(const SliderGroup &group, const SliderBar *sender);
+    static void setBarsSilently(const SliderGroup &group, const std::array<int, 3> &values);
+    cSpace::PackedHsl hslBarPositions() const;
+
     // The seven swatch panels that hold the scheme, indexed by element.
     std::array<BevelPanel *, cSpace::SchemeElementCount> swatches() const;
-    QString elementName(int element) const { return m_parts[std::size_t(element)].statusName; }
 
     void bindEvents();
     void bindElementKeys();
     void bindCommands();
+    void toggleContrastCheck(QAction *command);
+
+    // A pick from the screen shows the colour under the pointer as the
+    // edited colour; what the controls showed before is kept to be put back
+    // exactly (the HSL bars as the user left them, the named list's entry).
+    struct ShownColor
+    {
+        cSpace::TColor color;
+        cSpace::PackedHsl hslBars;
+        int namedEntry;
+    };
+    void startScreenPick();
+    void previewPickedColor(cSpace::TColor color);
+    void endPickPreview();
+    void takePickedColor(cSpace::TColor color);
     void nameControlsForScreenReaders();
     void applyFonts();
     void raiseWindowedControls();
 
     std::unique_ptr<Ui::TCMapTool> ui;
     PageParts m_parts;
+    SliderGroup m_rgbRows;
+    SliderGroup m_hslRows;
     std::unique_ptr<ClipboardWriter> m_clipboard;
+    std::unique_ptr<ClipboardReader> m_clipboardReader;
     CommandMenu *m_commands = nullptr;
+    ContrastCheckWindow *m_contrastCheck = nullptr; // made on first use, not at start-up
+    ScreenColorPick *m_screenPick = nullptr;
+    std::optional<ShownColor> m_shownBeforePick;
+    int m_pickedElement = 0; // the part being edited when the pick started
     QDialog *m_aboutBox = nullptr;
     cSpace::TColor m_currentColor = 0;
     int m_currentElement = 0;

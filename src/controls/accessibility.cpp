@@ -15,10 +15,8 @@
 
 namespace {
 
-// Where a control keeps the key SetAccessibleShortcut() gave it, and whether
-// SetAnnouncedOnChange() marked it.
+// Where a control keeps the key SetAccessibleShortcut() gave it.
 constexpr char shortcutProperty[] = "tintwrightAccessibleShortcut";
-constexpr char announcedProperty[] = "tintwrightAnnouncedOnChange";
 
 QString shortcutOf(const QWidget *control)
 {
@@ -249,19 +247,48 @@ private:
     int m_index;
 };
 
-// Qt 6.5 and later carry a Selection interface to screen readers, with which
-// they read a list's chosen item and choose another.
+// A list with one selected item, its current one: selecting another chooses
+// it. Qt 6.5 and later carry this to screen readers as a Selection
+// interface, with which they read the chosen item and choose another.
 #if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
 #define TINTWRIGHT_SELECTION_INTERFACE
-using SelectionInterface = QAccessibleSelectionInterface;
+class SingleSelection : public QAccessibleSelectionInterface
+{
+public:
+    virtual QAccessibleInterface *currentItem() const = 0;
+    virtual bool choose(QAccessibleInterface *item) = 0;
+
+    int selectedItemCount() const override { return 1; }
+    QList<QAccessibleInterface *> selectedItems() const override { return {currentItem()}; }
+    bool select(QAccessibleInterface *item) override { return choose(item); }
+    // An item is always chosen: none can be unselected, nor all selected.
+    bool unselect(QAccessibleInterface *) override { return false; }
+    bool selectAll() override { return false; }
+    bool clear() override { return false; }
+};
 #else
-struct SelectionInterface
-{};
+class SingleSelection
+{
+public:
+    virtual ~SingleSelection() = default;
+    virtual QAccessibleInterface *currentItem() const = 0;
+    virtual bool choose(QAccessibleInterface *item) = 0;
+};
 #endif
 
-// The colour grid: a list of its cells. Its one selected cell is the current
-// cell, and selecting another picks it, as a click on it does.
-class AccessibleGrid final : public QAccessibleWidget, public SelectionInterface
+// A list's Selection interface where Qt has one.
+void *selectionCast([[maybe_unused]] SingleSelection *list,
+                    [[maybe_unused]] QAccessible::InterfaceType type)
+{
+#ifdef TINTWRIGHT_SELECTION_INTERFACE
+    if (type == QAccessible::SelectionInterface)
+        return static_cast<QAccessibleSelectionInterface *>(list);
+#endif
+    return nullptr;
+}
+
+// The colour grid: a list of its cells, of which the current one is chosen.
+class AccessibleGrid final : public QAccessibleWidget, public SingleSelection
 {
 public:
     explicit AccessibleGrid(ColorGrid *grid) : QAccessibleWidget(grid, QAccessible::List) {}
@@ -299,28 +326,23 @@ public:
 
     QAccessibleInterface *focusChild() const override
     {
-        return grid()->hasFocus()
-                   ? child(grid()->currentColumn() + grid()->currentRow() * grid()->columnCount())
-                   : nullptr;
+        return grid()->hasFocus() ? currentItem() : nullptr;
     }
 
-#ifdef TINTWRIGHT_SELECTION_INTERFACE
     void *interface_cast(QAccessible::InterfaceType type) override
     {
-        if (type == QAccessible::SelectionInterface)
-            return static_cast<QAccessibleSelectionInterface *>(this);
+        if (void *selection = selectionCast(this, type))
+            return selection;
         return QAccessibleWidget::interface_cast(type);
     }
 
-    int selectedItemCount() const override
+    QAccessibleInterface *currentItem() const override
     {
-        return 1;
+        return child(grid()->currentColumn() + grid()->currentRow() * grid()->columnCount());
     }
-    QList<QAccessibleInterface *> selectedItems() const override
-    {
-        return {child(grid()->currentColumn() + grid()->currentRow() * grid()->columnCount())};
-    }
-    bool select(QAccessibleInterface *cell) override
+
+    // As a click on the cell does.
+    bool choose(QAccessibleInterface *cell) override
     {
         const int index = indexOfChild(cell);
         if (index < 0)
@@ -328,26 +350,9 @@ public:
         grid()->pickCell(index % grid()->columnCount(), index / grid()->columnCount());
         return true;
     }
-    // A cell is always current: none can be unselected, nor all selected.
-    bool unselect(QAccessibleInterface *) override
-    {
-        return false;
-    }
-    bool selectAll() override
-    {
-        return false;
-    }
-    bool clear() override
-    {
-        return false;
-    }
-#endif
 
 private:
-    ColorGrid *grid() const
-    {
-        return static_cast<ColorGrid *>(widget());
-    }
+    ColorGrid *grid() const { return static_cast<ColorGrid *>(widget()); }
 
     mutable QHash<int, QAccessible::Id> m_cells;
 };
@@ -374,30 +379,6 @@ void InstallAccessibility()
     static bool installed = false;
     if (!std::exchange(installed, true))
         QAccessible::installFactory(controlsFactory);
-}
-
-void AnnounceTextChange(QWidget *control, const QString &before, const QString &after)
-{
-    // What nobody has been shown yet has not been read either.
-    if (!QAccessible::isActive() || !control->isVisible())
-        return;
-    QAccessibleTextUpdateEvent text(control, 0, before, after);
-    QAccessible::updateAccessibility(&text);
-    if (control->accessibleName().isEmpty()) {
-        QAccessibleEvent name(control, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&name);
-    }
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    if (control->property(announcedProperty).toBool()) {
-        QAccessibleAnnouncementEvent announcement(control, after);
-        QAccessible::updateAccessibility(&announcement);
-    }
-#endif
-}
-
-void SetAnnouncedOnChange(QWidget *control)
-{
-    control->setProperty(announcedProperty, true);
 }
 
 void SetAccessibleShortcut(QWidget *control, const QKeySequence &key)

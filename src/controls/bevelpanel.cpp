@@ -1,6 +1,6 @@
 #include "controls/bevelpanel.h"
 
-#include "controls/accessibility.h"
+#include "controls/textannouncement.h"
 
 #include <QPainter>
 

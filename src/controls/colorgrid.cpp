@@ -1,5 +1,6 @@
 #include "controls/colorgrid.h"
 
+#include "controls/colorbridge.h"
 #include "controls/frames.h"
 
 #include <QAccessible>
@@ -62,9 +63,21 @@ QPoint ColorGrid::cellAt(QPoint pos) const
     return {column, row};
 }
 
+void ColorGrid::setCellColors(CellColors colors)
+{
+    m_cellColors = colors;
+    update();
+}
+
+cSpace::TColor ColorGrid::cellColor(int column, int row) const
+{
+    return m_cellColors ? m_cellColors(column, row, m_columnCount)
+                        : FromQColor(palette().color(QPalette::Window));
+}
+
 QString ColorGrid::cellName(int column, int row) const
 {
-    return m_cellNamer ? m_cellNamer(column, row) : QString();
+    return m_cellColors ? PageColorText(cellColor(column, row)) : QString();
 }
 
 void ColorGrid::setCurrentCell(int column, int row)
@@ -82,7 +95,12 @@ void ColorGrid::pickCell(int column, int row)
     if (column < 0 || column >= m_columnCount || row < 0 || row >= m_rowCount)
         return;
     setCurrentCell(column, row);
-    Q_EMIT clicked();
+    reportPick();
+}
+
+void ColorGrid::reportPick()
+{
+    Q_EMIT picked(cellColor(m_currentColumn, m_currentRow));
 }
 
 void ColorGrid::announceCurrentCell()
@@ -111,8 +129,7 @@ void ColorGrid::paintEvent(QPaintEvent *event)
             const QRect cell = cellRect(column, row);
             if (!event->rect().intersects(cell))
                 continue;
-            painter.fillRect(cell, background);
-            Q_EMIT drawCell(&painter, column, row, cell);
+            painter.fillRect(cell, ToQColor(cellColor(column, row)));
         }
     }
     if (hasFocus())
@@ -146,7 +163,7 @@ void ColorGrid::mouseReleaseEvent(QMouseEvent *event)
 {
     if (event->button() != Qt::LeftButton || !std::exchange(m_pickOnRelease, false))
         return;
-    Q_EMIT clicked();
+    reportPick();
 }
 
 void ColorGrid::mouseDoubleClickEvent(QMouseEvent *event)
@@ -199,7 +216,7 @@ void ColorGrid::keyPressEvent(QKeyEvent *event)
     if (column == m_currentColumn && row == m_currentRow)
         return;
     setCurrentCell(column, row);
-    Q_EMIT clicked();
+    reportPick();
 }
 
 void ColorGrid::focusInEvent(QFocusEvent *event)

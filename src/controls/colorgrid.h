@@ -1,17 +1,18 @@
 #pragma once
 
+#include "cspace/cspace.h"
+
 #include <QWidget>
 
-#include <functional>
-
-// A grid of program-painted cells with a current cell, inside a sunken
-// two-pixel border. Every cell is painted by whoever handles drawCell(); the
-// grid itself only lays the cells out, draws the lines between them and marks
-// the current cell while it has the focus.
+// A grid of colour cells with a current cell, inside a sunken two-pixel
+// border. Each cell shows the colour its place gives, edge to edge, with
+// lines between the cells; the current cell is marked while the grid has the
+// focus. Screen readers read each cell as its colour, "#RRGGBB".
 //
-// clicked() reports that the user chose the current cell: on the release of
-// a left press on a cell (a Shift press leaves the current cell where it was),
-// when a key moves the current cell, or when a screen reader presses a cell.
+// picked() reports that the user chose the current cell, with its colour: on
+// the release of a left press on a cell (a Shift press leaves the current
+// cell where it was), when a key moves the current cell, or when a screen
+// reader presses a cell.
 class ColorGrid final : public QWidget
 {
     Q_OBJECT
@@ -32,15 +33,20 @@ public:
     int cellHeight() const { return m_cellHeight; }
     void setCellHeight(int height);
 
+    // The colour of the cell at a place, the grid's column count being the
+    // row stride (cSpace::CubeCellColor gives the web-safe colours). Without
+    // one the cells show the grid's background.
+    using CellColors = cSpace::TColor (*)(int column, int row, int columnCount);
+    void setCellColors(CellColors colors);
+    cSpace::TColor cellColor(int column, int row) const;
+
     int currentColumn() const { return m_currentColumn; }
     int currentRow() const { return m_currentRow; }
     // Makes a cell the current cell and reports it chosen, as a click on it
     // does; screen readers press cells through this.
     void pickCell(int column, int row);
 
-    // What a screen reader calls a cell; the grid's owner names the cells.
-    using CellNamer = std::function<QString(int column, int row)>;
-    void setCellNamer(CellNamer namer) { m_cellNamer = std::move(namer); }
+    // What a screen reader calls a cell: its colour as a page writes it.
     QString cellName(int column, int row) const;
 
     // The cell's rectangle without its grid lines.
@@ -53,8 +59,7 @@ public:
     static constexpr int gridLineWidth = 1;
 
 Q_SIGNALS:
-    void drawCell(QPainter *painter, int column, int row, const QRect &rect);
-    void clicked();
+    void picked(cSpace::TColor color);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -67,6 +72,7 @@ protected:
 
 private:
     void setCurrentCell(int column, int row);
+    void reportPick();
     // Tells screen readers which cell the focus is on.
     void announceCurrentCell();
     void drawBorder(QPainter &painter) const;
@@ -78,5 +84,5 @@ private:
     int m_currentColumn = 0;
     int m_currentRow = 0;
     bool m_pickOnRelease = false;
-    CellNamer m_cellNamer;
+    CellColors m_cellColors = nullptr;
 };

@@ -1,5 +1,7 @@
 #include "controls/namedcolorcombo.h"
 
+#include "controls/colorbridge.h"
+
 #include <QAbstractItemDelegate>
 #include <QAbstractItemView>
 #include <QAbstractListModel>
@@ -68,7 +70,7 @@ private:
 
 namespace {
 
-// Paints the rows of the dropped list through the combo's drawItem().
+// Paints the rows of the dropped list as the combo paints its items.
 class ItemDelegate final : public QAbstractItemDelegate
 {
 public:
@@ -77,10 +79,7 @@ public:
     void paint(QPainter *painter, const QStyleOptionViewItem &option,
                const QModelIndex &index) const override
     {
-        painter->save();
-        m_combo->prepareItemCanvas(*painter, option.state);
-        Q_EMIT m_combo->drawItem(painter, index.row(), option.rect, option.state);
-        painter->restore();
+        m_combo->paintItem(*painter, index.row(), option.rect, option.state);
         if (option.state & QStyle::State_HasFocus) {
             QStyleOptionFocusRect focus;
             focus.initFrom(m_combo);
@@ -218,16 +217,28 @@ void NamedColorCombo::showChoiceInList()
 void NamedColorCombo::reportIfChanged()
 {
     if (std::exchange(m_changedSinceReport, false))
-        Q_EMIT userChanged();
+        Q_EMIT picked(itemColor(currentIndex()));
 }
 
-void NamedColorCombo::prepareItemCanvas(QPainter &painter, QStyle::State state) const
+// The swatch keeps the entry's colour; the name stands on the list's
+// background, or on the highlight when the item is selected, right at the
+// swatch's edge.
+void NamedColorCombo::paintItem(QPainter &painter, int index, const QRect &rect,
+                                QStyle::State state) const
 {
+    constexpr int swatchWidth = 12;
     const bool selected = state & QStyle::State_Selected;
     const QPalette &colours = palette();
+    const QRect swatch(rect.left(), rect.top(), swatchWidth, rect.height());
+    const QRect name = rect.adjusted(swatchWidth, 0, 0, 0);
+    painter.save();
+    painter.fillRect(swatch, ToQColor(itemColor(index)));
+    painter.fillRect(name, colours.brush(selected ? QPalette::Highlight : QPalette::Base));
     painter.setFont(font());
-    painter.setBrush(colours.brush(selected ? QPalette::Highlight : QPalette::Base));
     painter.setPen(colours.color(selected ? QPalette::HighlightedText : QPalette::Text));
+    painter.drawText(name, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+                     m_model->item(index).name);
+    painter.restore();
 }
 
 void NamedColorCombo::paintEvent(QPaintEvent *)
@@ -244,14 +255,10 @@ void NamedColorCombo::paintEvent(QPaintEvent *)
         style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
     field = QRect(field.left(), field.top() + (field.height() - m_itemHeight) / 2, field.width(),
                   m_itemHeight);
-    if (currentIndex() >= 0) {
-        // The closed field shows its item as selected while the list has the focus.
-        const QStyle::State state = hasFocus() ? QStyle::State_Selected : QStyle::State_None;
-        painter.save();
-        prepareItemCanvas(painter, state);
-        Q_EMIT drawItem(&painter, currentIndex(), field, state);
-        painter.restore();
-    }
+    // The closed field shows its item as selected while the list has the focus.
+    if (currentIndex() >= 0)
+        paintItem(painter, currentIndex(), field,
+                  hasFocus() ? QStyle::State_Selected : QStyle::State_None);
 }
 
 bool NamedColorCombo::eventFilter(QObject *watched, QEvent *event)

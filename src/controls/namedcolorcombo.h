@@ -8,11 +8,14 @@
 class NamedColorModel;
 class QItemSelection;
 
-// A drop-down list of colours with their names, every item painted by
-// whoever handles drawItem(), in the closed field and in the dropped list
-// alike. Each item holds its name and its colour.
+// A drop-down list of colours with their names. Each item holds its name and
+// its colour and shows them, in the closed field and in the dropped list
+// alike: a swatch of the colour 12 pixels wide, flush left, and the name
+// right after it. A selected item shows the highlight behind its name only.
+// Screen readers read each item by its name.
 //
-// userChanged() reports every change of the selection that the user makes:
+// picked() reports, with the entry's colour, every change of the selection
+// that the user makes:
 // a click on an entry, and every step of the arrow, Page, Home and End keys
 // in the closed field or in the dropped list (so stepping through the open
 // list previews each colour). Hovering over the list and selections made by
@@ -43,13 +46,11 @@ public:
     int itemHeight() const { return m_itemHeight; }
     void setItemHeight(int height) { m_itemHeight = height; }
 
-    // Prepares a painter as the list does before each item: the list's font,
-    // the background or highlight brush, the text or highlighted-text pen.
-    void prepareItemCanvas(QPainter &painter, QStyle::State state) const;
+    // Paints one item into its rectangle, selected or not.
+    void paintItem(QPainter &painter, int index, const QRect &rect, QStyle::State state) const;
 
 Q_SIGNALS:
-    void drawItem(QPainter *painter, int index, const QRect &rect, QStyle::State state);
-    void userChanged();
+    void picked(cSpace::TColor color);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -1,7 +1,7 @@
 #include "controls/numberfield.h"
 
-#include "controls/accessibility.h"
 #include "controls/frames.h"
+#include "controls/textannouncement.h"
 
 #include <QPainter>
 

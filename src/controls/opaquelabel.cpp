@@ -1,6 +1,6 @@
 #include "controls/opaquelabel.h"
 
-#include "controls/accessibility.h"
+#include "controls/textannouncement.h"
 
 #include <QEvent>
 #include <QPainter>

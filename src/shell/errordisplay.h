@@ -2,7 +2,9 @@
 
 #include <QString>
 
+#include <concepts>
 #include <exception>
+#include <type_traits>
 #include <utility>
 
 class QWidget;
@@ -21,17 +23,32 @@ QString ErrorText(const QString &message);
 
 void ShowError(const QString &message);
 
-// Wraps a handler (called without arguments) so that any exception it throws
-// is shown by ShowError().
-template <typename Handler> auto Guarded(Handler &&handler)
+// Wraps a handler so that any exception it throws is shown by ShowError().
+// The wrapper takes what the handler takes, so that a signal's further
+// arguments are left out as they would be for the handler itself.
+template <typename Handler> class GuardedHandler
 {
-    return [handler = std::forward<Handler>(handler)] {
+public:
+    explicit GuardedHandler(Handler handler) : m_handler(std::move(handler)) {}
+
+    template <typename... Arguments>
+    requires std::invocable<const Handler &, Arguments...>
+    void operator()(Arguments &&...arguments) const
+    {
         try {
-            handler();
+            m_handler(std::forward<Arguments>(arguments)...);
         } catch (const std::exception &error) {
             ShowError(QString::fromUtf8(error.what()));
         } catch (...) {
             ShowError(QStringLiteral("Unexpected error"));
         }
-    };
+    }
+
+private:
+    Handler m_handler;
+};
+
+template <typename Handler> auto Guarded(Handler &&handler)
+{
+    return GuardedHandler<std::decay_t<Handler>>(std::forward<Handler>(handler));
 }

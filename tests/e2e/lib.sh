@@ -27,9 +27,9 @@ trap cleanup EXIT
 # A virtual screen of 1280 x 1024 at 96 dpi, without a window manager.
 # Xvfb picks a free display number itself (-displayfd) and writes it once it
 # accepts connections, so runs sharing a machine, even from other containers
-# whose sockets this one cannot see in /tmp/.X11-unix, never collide.
+# whose sockets this one cannot see in /tmp/.X11-unix, never collide. The
+# file is made before the server starts, so that it can be read at once.
 start_server() {
-    # The file exists before Xvfb does: the loop may read it first.
     : >"$WORK/display"
     Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -noreset -nolisten tcp "$@" \
         3>"$WORK/display" >"$WORK/xvfb.log" 2>&1 &
@@ -140,10 +140,16 @@ clipboard() {
     xclip -o -selection clipboard
 }
 
-# The colour of a pixel of the client area as RRGGBB.
+# The colours of points of the client area as RRGGBB, one a line, from one
+# screenshot: pixel_at X Y [X Y ...].
 pixel_at() {
-    import -window "$MAIN_WINDOW" "$WORK/shot.png"
-    convert "$WORK/shot.png" -format '%[hex:p{'"$1"','"$(($2 + MENU_HEIGHT))"'}]' info: | cut -c1-6
+    import -silent -window "$MAIN_WINDOW" "$WORK/shot.png" # -silent: no bell
+    local format=
+    while [ $# -ge 2 ]; do
+        format+='%[hex:p{'"$1"','"$(($2 + MENU_HEIGHT))"'}]\n'
+        shift 2
+    done
+    convert "$WORK/shot.png" -format "$format" info: | cut -c1-6
 }
 
 # Waits for the program to end and checks its exit code.
@@ -163,16 +169,13 @@ expect_equal() {
     [ "$1" == "$2" ] || fail "$3: got '$1', expected '$2'"
 }
 
-# The accessibility bus as a desktop with a screen reader has it: a private
-# session bus (with no services to start on demand, so nothing runs that this
-# test did not start) and on it the AT-SPI bus launcher with accessibility
-# on. The launcher runs the accessibility bus, which starts the registry.
-# Start the program after this, with the same environment; everything is
-# ended by PID when the script exits.
+# A private session bus, with no services to start on demand, so nothing runs
+# on it that the test did not start. Ended by PID when the script exits.
 SESSION_BUS_PID=
-A11Y_LAUNCHER_PID=
-A11Y_PIDS=()
-start_accessibility_bus() {
+# What else a test starts (services on the bus, listeners on the X server):
+# ended by PID after the program, before the buses.
+HELPER_PIDS=()
+start_session_bus() {
     cat >"$WORK/session.conf" <<CONF
 <!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
  "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
@@ -192,6 +195,29 @@ CONF
     export DBUS_SESSION_BUS_ADDRESS
     DBUS_SESSION_BUS_ADDRESS=$(sed -n 1p "$WORK/session.bus")
     SESSION_BUS_PID=$(sed -n 2p "$WORK/session.bus")
+}
+
+# Waits until a name has an owner on the session bus.
+wait_bus_name() {
+    local owned
+    for _ in $(seq 400); do
+        owned=$(dbus-send --session --dest=org.freedesktop.DBus --print-reply=literal \
+            /org/freedesktop/DBus org.freedesktop.DBus.NameHasOwner "string:$1" 2>/dev/null) || true
+        [[ "$owned" == *true* ]] && return 0
+        sleep 0.025
+    done
+    fail "nothing took the name $1 on the session bus"
+}
+
+# The accessibility bus as a desktop with a screen reader has it: on a
+# private session bus, the AT-SPI bus launcher with accessibility on. The
+# launcher runs the accessibility bus, which starts the registry. Start the
+# program after this, with the same environment; everything is ended by PID
+# when the script exits.
+A11Y_LAUNCHER_PID=
+A11Y_PIDS=()
+start_accessibility_bus() {
+    start_session_bus
     /usr/libexec/at-spi-bus-launcher --launch-immediately --a11y=1 >"$WORK/a11y.log" 2>&1 &
     A11Y_LAUNCHER_PID=$!
     local address=
@@ -247,6 +273,10 @@ stop_accessibility_bus() {
         APP_PID=
     fi
     local pid
+    for pid in "${HELPER_PIDS[@]}"; do
+        end_pid "$pid"
+    done
+    HELPER_PIDS=()
     if [ -n "$A11Y_LAUNCHER_PID" ]; then
         for pid in "${A11Y_PIDS[@]}" $(descendants "$A11Y_LAUNCHER_PID") "$A11Y_LAUNCHER_PID"; do
             end_pid "$pid"

@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # A long random session of real X input: clicks and drags anywhere in the
 # main window and the About dialog, and keys including Escape, Enter, Tab,
-# Ctrl+C and the menu accelerators (all but the ones that end the program).
+# Ctrl+C, Ctrl+V, Ctrl+Shift+C and the menu accelerators (all but the ones
+# that end the program).
 # The session may close the program the ways a person can (Tab to the close
 # button and Enter, File > Exit reached through the menus): it must then end
 # with code 0 and no sanitizer report, and is started again. Afterwards the
-# program must still copy the right text.
+# window must show what its scheme holds, and copy it.
 #   random_session.sh BINARY XCLOSE [EVENTS] [SEED]
 source "$(dirname "$0")/lib.sh" "$1" "$2"
-events=${3:-400}
+events=${3:-200}
 RANDOM=${4:-1208}
 [[ $events =~ ^[0-9]+$ ]] || fail "the number of events is not a number: $events"
 start_server
@@ -17,7 +18,7 @@ start_program
 # The close button ends the program: clicks avoid its rectangle.
 in_close_button() { [ "$1" -ge 380 ] && [ "$1" -lt 493 ] && [ "$2" -ge 293 ] && [ "$2" -lt 318 ]; }
 keys_pool=(Escape Return Tab shift+Tab ctrl+c Left Right Up Down Home End Prior Next space
-    alt+e alt+h alt+h+a a x c Return Escape)
+    alt+e alt+h alt+h+a a x c Return Escape ctrl+v ctrl+shift+c)
 
 check_log() {
     if grep -qE 'AddressSanitizer|LeakSanitizer|runtime error:' "$WORK/program.log"; then
@@ -67,13 +68,25 @@ fi
 xdotool windowfocus --sync "$MAIN_WINDOW"
 sleep 0.2
 
-click_at 19 17    # the background swatch
-click_at 49 202   # grid column 3, row 2: FF0000
-click_at 400 252  # tag type "１６進形式(#xxxxxx)"
-click_at 284 305  # the copy button
-expect_equal "$(clipboard)" "#FF0000" "clipboard after the session"
+# Whatever the session left: the copied tags carry the colours the swatches
+# show, and a tag type that moves the editor to its part shows that part's
+# colour in the channel squares (red, green and blue each alone).
+click_at 260 224 # tag type "<BODY ...>": the editor stays where it is
+mapfile -t swatch < <(pixel_at 19 17 19 37 19 57 19 77 19 97 19 135 108 115)
+click_at 284 305 # the copy button
+expect_equal "$(clipboard)" "<BODY BGCOLOR=\"#${swatch[0]}\" TEXT=\"#${swatch[1]}\" LINK=\"#${swatch[2]}\" VLINK=\"#${swatch[3]}\" ALINK=\"#${swatch[4]}\">" \
+    "the body tag after the session"
+for type in "266 TD BGCOLOR 5" "252 HR COLOR 6"; do # where, the tag, the part's swatch
+    read -r y tag attribute part <<<"$type"
+    click_at 260 "$y"
+    mapfile -t square < <(pixel_at 492 36 492 56 492 76)
+    expect_equal "${square[0]:0:2}${square[1]:2:2}${square[2]:4:2}" "${swatch[part]}" \
+        "the channel squares after <$tag $attribute>"
+    click_at 284 305
+    expect_equal "$(clipboard)" "<$tag $attribute=\"#${swatch[part]}\">" "the <$tag> tag after the session"
+done
 
 keys alt+f x
 expect_exit 0
 check_log
-echo "PASS: $events random events ($restarts closings on the way), then the program still copies the right text"
+echo "PASS: $events random events ($restarts closings on the way), then the window shows and copies its scheme"

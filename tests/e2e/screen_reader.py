@@ -7,7 +7,8 @@ and with keys (xdotool), and checks the clipboard (xclip).
 
 Prints one line per check; exits 1 when any check failed. What Qt carries
 to readers grows with its version: the Selection interface of lists from
-6.5 on, announcements from 6.8 on.
+6.5 on, announcements from 6.8 on. Other scripts import its helpers (find,
+wait_for, check, run ...).
 """
 
 import subprocess
@@ -22,7 +23,6 @@ from gi.repository import Atspi, GLib  # noqa: E402
 import pyatspi  # noqa: E402
 
 PID = int(sys.argv[1])
-QT = tuple(int(part) for part in sys.argv[2].split("."))
 FIELDS = {"赤(R)": "192", "緑(G)": "192", "青(B)": "192",
           "色相(H)": "0", "彩度(S)": "0", "明度(L)": "192"}
 PARTS = ["背景色", "通常のテキスト文字", "リンク文字列", "訪問済みのリンク",
@@ -138,6 +138,19 @@ def chosen_colour(hex_name, colour, copy, what):
     check(wait_for(lambda: clipboard() == tag), f"{what}: the copy button copies {tag}")
 
 
+def the_program():
+    """The program's application on the bus, or None."""
+    # A reader waits for as long as a person would; a loaded machine is slow.
+    Atspi.set_timeout(10000, 10000)
+    app = None
+    if wait_for(lambda: any(a is not None and a.get_process_id() == PID
+                            for a in pyatspi.Registry.getDesktop(0)), 30):
+        app = next(a for a in pyatspi.Registry.getDesktop(0)
+                   if a is not None and a.get_process_id() == PID)
+    check(app is not None, "the program is on the AT-SPI bus")
+    return app
+
+
 def chosen_through_selection(grid, names, hex_name, copy):
     """A reader reads the grid's and the named list's chosen item through
     their Selection interfaces and chooses another through them."""
@@ -157,14 +170,9 @@ def chosen_through_selection(grid, names, hex_name, copy):
 
 
 def main():
-    # A reader waits for as long as a person would; a loaded machine is slow.
-    Atspi.set_timeout(10000, 10000)
-    app = None
-    if wait_for(lambda: any(a is not None and a.get_process_id() == PID
-                            for a in pyatspi.Registry.getDesktop(0)), 30):
-        app = next(a for a in pyatspi.Registry.getDesktop(0)
-                   if a is not None and a.get_process_id() == PID)
-    if not check(app is not None, "the program is on the AT-SPI bus"):
+    qt = tuple(int(part) for part in sys.argv[2].split("."))
+    app = the_program()
+    if app is None:
         return
     window = find(app, pyatspi.ROLE_FRAME, "Tintwright (Chromaweave)")
     hex_name = find(window, pyatspi.ROLE_LABEL, "COLOR = #C0C0C0")
@@ -249,7 +257,7 @@ def main():
         press(blue)
         chosen_colour(hex_name, "0000FF", copy, "entry blue chosen again")
 
-    if QT >= (6, 5):
+    if qt >= (6, 5):
         chosen_through_selection(grid, names, hex_name, copy)
 
     # Ctrl+1 ... Ctrl+7 select the seven parts; every swatch and caption of a
@@ -260,7 +268,7 @@ def main():
         key(f"ctrl+{part}")
         name = PARTS[part - 1]
         check(wait_for(lambda: shown(status) == name), f"Ctrl+{part} selects {name}")
-        if QT >= (6, 8) and name != before:
+        if qt >= (6, 8) and name != before:
             check(wait_for(lambda: any(e.type == "object:announcement" and e.any_data == name
                                        for e in events), 5),
                   f"Ctrl+{part} announces {name}")
@@ -295,9 +303,15 @@ def main():
         check(wait_for(lambda: dialog() is None), "OK closes the About dialog")
 
 
-try:
-    main()
-except Exception as error:  # a failed look-up ends the run, reported as such
-    check(False, f"the run ended early: {error!r}")
-print(f"{len(failures)} check(s) failed" if failures else "all checks passed")
-sys.exit(1 if failures else 0)
+def run(checks):
+    """Runs a function of checks; exits 1 when any failed."""
+    try:
+        checks()
+    except Exception as error:  # a failed look-up ends the run, reported as such
+        check(False, f"the run ended early: {error!r}")
+    print(f"{len(failures)} check(s) failed" if failures else "all checks passed")
+    sys.exit(1 if failures else 0)
+
+
+if __name__ == "__main__":
+    run(main)

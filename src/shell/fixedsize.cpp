@@ -1,4 +1,4 @@
-#include "controls/fixedsize.h"
+#include "shell/fixedsize.h"
 
 #include <QEvent>
 #include <QGuiApplication>

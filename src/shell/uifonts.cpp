@@ -1,4 +1,4 @@
-#include "controls/uifonts.h"
+#include "shell/uifonts.h"
 
 #include <QFontDatabase>
 #include <QStringList>

@@ -1,0 +1,95 @@
+// What a person at an X display hears and sees of the pointer, whether the
+// pointer and keyboard are free, and a program that keeps the pointer.
+//   xprobe bells         prints "listening", then "bell" for every ring of
+//                        the bell, whoever rang it; runs until killed
+//   xprobe cursor        prints the name of the pointer's current shape
+//                        ("cross", "left_ptr"; empty for the server's own)
+//   xprobe free          exits 0 when no program holds the pointer or the
+//                        keyboard (it could take both), 1 otherwise
+//   xprobe hold-pointer  grabs the pointer, prints "holding", and keeps it
+//                        until killed
+
+#include <X11/XKBlib.h>
+#include <X11/Xlib.h>
+#include <X11/extensions/Xfixes.h>
+
+#include <cstdio>
+#include <cstring>
+#include <unistd.h>
+
+namespace {
+
+int listenToBells(Display *display)
+{
+    int opcode = 0, eventBase = 0, errorBase = 0;
+    int major = XkbMajorVersion, minor = XkbMinorVersion;
+    if (!XkbQueryExtension(display, &opcode, &eventBase, &errorBase, &major, &minor))
+        return 1;
+    XkbSelectEvents(display, XkbUseCoreKbd, XkbBellNotifyMask, XkbBellNotifyMask);
+    XSync(display, False);
+    std::puts("listening");
+    std::fflush(stdout);
+    for (;;) {
+        XEvent event;
+        XNextEvent(display, &event);
+        if (event.type == eventBase &&
+            reinterpret_cast<const XkbAnyEvent *>(&event)->xkb_type == XkbBellNotify) {
+            std::puts("bell");
+            std::fflush(stdout);
+        }
+    }
+}
+
+int printCursor(Display *display)
+{
+    XFixesCursorImage *cursor = XFixesGetCursorImage(display);
+    if (!cursor)
+        return 1;
+    std::puts(cursor->name ? cursor->name : "");
+    XFree(cursor);
+    return 0;
+}
+
+bool grabPointer(Display *display)
+{
+    return XGrabPointer(display, DefaultRootWindow(display), False, ButtonPressMask, GrabModeAsync,
+                        GrabModeAsync, None, None, CurrentTime) == GrabSuccess;
+}
+
+int checkFree(Display *display)
+{
+    const bool free = grabPointer(display) &&
+                      XGrabKeyboard(display, DefaultRootWindow(display), False, GrabModeAsync,
+                                    GrabModeAsync, CurrentTime) == GrabSuccess;
+    XCloseDisplay(display); // gives back whatever was granted
+    return free ? 0 : 1;
+}
+
+int holdPointer(Display *display)
+{
+    if (!grabPointer(display))
+        return 1;
+    XSync(display, False);
+    std::puts("holding");
+    std::fflush(stdout);
+    for (;;)
+        pause();
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    Display *display = XOpenDisplay(nullptr);
+    if (!display || argc != 2)
+        return 2;
+    if (std::strcmp(argv[1], "bells") == 0)
+        return listenToBells(display);
+    if (std::strcmp(argv[1], "cursor") == 0)
+        return printCursor(display);
+    if (std::strcmp(argv[1], "free") == 0)
+        return checkFree(display);
+    if (std::strcmp(argv[1], "hold-pointer") == 0)
+        return holdPointer(display);
+    return 2;
+}
