@@ -281,7 +281,7 @@ void TCMapTool::previewPickedColor(TColor color)
 {
     if (!m_shownBeforePick)
         m_shownBeforePick =
-            ShownColor{m_currentColor, hslBarPositions(), ui->ColorList->currentIndex()};
+            ShownColor{m_currentColor, hslBars(), ui->ColorList->currentIndex()};
     takeColor(color);
 }
 
@@ -374,11 +374,6 @@ void TCMapTool::selectElement(int element)
         ItemSelect(m_parts[std::size_t(element)].swatch);
 }
 
-PackedHsl TCMapTool::hslBars() const
-{
-    return MakeHsl(ui->BarH->value(), ui->BarS->value(), ui->BarL->value());
-}
-
 void TCMapTool::takeLightness(int lightness)
 {
     // The handler runs even where the bar already stands there: the bars
@@ -434,12 +429,12 @@ void TCMapTool::HSLChange(SliderBar *sender)
     showPosition(m_hslRows, sender);
     // The HSL bars keep exactly what the user set, even where converting the
     // resulting colour back would give other values.
-    setRgbBars(HslToRgb(hslBarPositions()));
+    setRgbBars(HslToRgb(hslBars()));
     updateFromRgbBars();
 }
 
 // The row is found by the sender's Tag, its channel.
-PackedHsl TCMapTool::hslBarPositions() const
+PackedHsl TCMapTool::hslBars() const
 {
     const auto &[hue, saturation, lightness] = m_hslRows;
     return MakeHsl(hue.bar->value(), saturation.bar->value(), lightness.bar->value());

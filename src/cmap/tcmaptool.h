@@ -147,7 +147,6 @@ private:
     // of the group shows nothing.
     static void showPosition(const SliderGroup &group, const SliderBar *sender);
     static void setBarsSilently(const SliderGroup &group, const std::array<int, 3> &values);
-    cSpace::PackedHsl hslBarPositions() const;
 
     // The seven swatch panels that hold the scheme, indexed by element.
     std::array<BevelPanel *, cSpace::SchemeElementCount> swatches() const;
