@@ -4,6 +4,7 @@
 // the command line and nothing is saved.
 
 #include "about/tabout.h"
+#include "app/localechoice.h"
 #include "app/platformchoice.h"
 #include "cmap/tcmaptool.h"
 #include "controls/accessibility.h"
@@ -16,6 +17,7 @@
 
 int main(int argc, char *argv[])
 {
+    PreferUtf8WhereNoLocaleIsSet();
     PreferX11WhereAvailable();
     // The toolkit is given the program's name only, so that no argument
     // (-reverse, -style, -qwindowgeometry...) changes the program.

@@ -6,6 +6,7 @@
 #include "cmap/contrastcheck.h"
 #include "controls/accessibility.h"
 #include "controls/colorbridge.h"
+#include "controls/textannouncement.h"
 #include "cspace/colortables.h"
 #include "pagetext/pastedcolors.h"
 #include "pagetext/stylesheet.h"
@@ -322,6 +323,8 @@ void TCMapTool::nameControlsForScreenReaders()
         part.swatch->setAccessibleName(part.statusName);
     ui->ColorCube->setAccessibleName(QStringLiteral("ウェブセーフカラー"));
     ui->ColorList->setAccessibleName(QStringLiteral("カラー名"));
+    // The part being edited changes by Ctrl+1 to Ctrl+7 with the focus elsewhere.
+    SetAnnouncedOnChange(ui->MsgPanel);
 }
 
 void TCMapTool::applyFonts()

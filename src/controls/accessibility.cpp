@@ -7,6 +7,9 @@
 
 #include <QAccessibleWidget>
 #include <QDialog>
+#include <QHash>
+#include <QPointer>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -244,8 +247,48 @@ private:
     int m_index;
 };
 
-// The colour grid: a list of its cells.
-class AccessibleGrid final : public QAccessibleWidget
+// A list with one selected item, its current one: selecting another chooses
+// it. Qt 6.5 and later carry this to screen readers as a Selection
+// interface, with which they read the chosen item and choose another.
+#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
+#define TINTWRIGHT_SELECTION_INTERFACE
+class SingleSelection : public QAccessibleSelectionInterface
+{
+public:
+    virtual QAccessibleInterface *currentItem() const = 0;
+    virtual bool choose(QAccessibleInterface *item) = 0;
+
+    int selectedItemCount() const override { return 1; }
+    QList<QAccessibleInterface *> selectedItems() const override { return {currentItem()}; }
+    bool select(QAccessibleInterface *item) override { return choose(item); }
+    // An item is always chosen: none can be unselected, nor all selected.
+    bool unselect(QAccessibleInterface *) override { return false; }
+    bool selectAll() override { return false; }
+    bool clear() override { return false; }
+};
+#else
+class SingleSelection
+{
+public:
+    virtual ~SingleSelection() = default;
+    virtual QAccessibleInterface *currentItem() const = 0;
+    virtual bool choose(QAccessibleInterface *item) = 0;
+};
+#endif
+
+// A list's Selection interface where Qt has one.
+void *selectionCast([[maybe_unused]] SingleSelection *list,
+                    [[maybe_unused]] QAccessible::InterfaceType type)
+{
+#ifdef TINTWRIGHT_SELECTION_INTERFACE
+    if (type == QAccessible::SelectionInterface)
+        return static_cast<QAccessibleSelectionInterface *>(list);
+#endif
+    return nullptr;
+}
+
+// The colour grid: a list of its cells, of which the current one is chosen.
+class AccessibleGrid final : public QAccessibleWidget, public SingleSelection
 {
 public:
     explicit AccessibleGrid(ColorGrid *grid) : QAccessibleWidget(grid, QAccessible::List) {}
@@ -283,9 +326,29 @@ public:
 
     QAccessibleInterface *focusChild() const override
     {
-        return grid()->hasFocus()
-                   ? child(grid()->currentColumn() + grid()->currentRow() * grid()->columnCount())
-                   : nullptr;
+        return grid()->hasFocus() ? currentItem() : nullptr;
+    }
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (void *selection = selectionCast(this, type))
+            return selection;
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QAccessibleInterface *currentItem() const override
+    {
+        return child(grid()->currentColumn() + grid()->currentRow() * grid()->columnCount());
+    }
+
+    // As a click on the cell does.
+    bool choose(QAccessibleInterface *cell) override
+    {
+        const int index = indexOfChild(cell);
+        if (index < 0)
+            return false;
+        grid()->pickCell(index % grid()->columnCount(), index / grid()->columnCount());
+        return true;
     }
 
 private:

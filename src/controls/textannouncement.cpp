@@ -3,6 +3,13 @@
 #include <QAccessible>
 #include <QWidget>
 
+namespace {
+
+// Where a control keeps whether SetAnnouncedOnChange() marked it.
+constexpr char announcedProperty[] = "tintwrightAnnouncedOnChange";
+
+} // namespace
+
 void AnnounceTextChange(QWidget *control, const QString &before, const QString &after)
 {
     // What nobody has been shown yet has not been read either.
@@ -14,4 +21,15 @@ void AnnounceTextChange(QWidget *control, const QString &before, const QString &
         QAccessibleEvent name(control, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&name);
     }
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    if (control->property(announcedProperty).toBool()) {
+        QAccessibleAnnouncementEvent announcement(control, after);
+        QAccessible::updateAccessibility(&announcement);
+    }
+#endif
+}
+
+void SetAnnouncedOnChange(QWidget *control)
+{
+    control->setProperty(announcedProperty, true);
 }

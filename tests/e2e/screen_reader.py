@@ -3,10 +3,12 @@
 (pyatspi, the library Orca is built on), operates it through the same bus
 and with keys (xdotool), and checks the clipboard (xclip).
 
-    screen_reader.py PID
+    screen_reader.py PID QT-VERSION
 
-Prints one line per check; exits 1 when any check failed. Other scripts
-import its helpers (find, wait_for, check, run ...).
+Prints one line per check; exits 1 when any check failed. What Qt carries
+to readers grows with its version: the Selection interface of lists from
+6.5 on, announcements from 6.8 on. Other scripts import its helpers (find,
+wait_for, check, run ...).
 """
 
 import subprocess
@@ -149,7 +151,26 @@ def the_program():
     return app
 
 
+def chosen_through_selection(grid, names, hex_name, copy):
+    """A reader reads the grid's and the named list's chosen item through
+    their Selection interfaces and chooses another through them."""
+    selection = grid.querySelection()
+    check(selection.selectChild(0), "the grid lets a reader select cell #FFFFFF")
+    chosen_colour(hex_name, "FFFFFF", copy, "grid cell #FFFFFF selected")
+    check(selection.nSelectedChildren == 1 and selection.getSelectedChild(0).name == "#FFFFFF",
+          "the grid's one selected cell is then #FFFFFF")
+    entries = find(names, pyatspi.ROLE_LIST, lambda name: True, descend_lists=True) or names
+    items = entries.querySelection()
+    red = next(index for index in range(entries.childCount)
+               if entries.getChildAtIndex(index).name == "red")
+    check(items.selectChild(red), "the named list lets a reader select entry red")
+    chosen_colour(hex_name, "FF0000", copy, "entry red selected")
+    check(items.nSelectedChildren == 1 and items.getSelectedChild(0).name == "red",
+          "the named list's one selected entry is red")
+
+
 def main():
+    qt = tuple(int(part) for part in sys.argv[2].split("."))
     app = the_program()
     if app is None:
         return
@@ -184,7 +205,8 @@ def main():
     # one checked.
     pyatspi.Registry.registerEventListener(
         listen, "object:text-changed", "object:property-change:accessible-name",
-        "object:state-changed:focused", "object:property-change:accessible-value")
+        "object:state-changed:focused", "object:property-change:accessible-value",
+        "object:announcement")
     value = red_bar.queryValue()
     for _ in range(20):
         events.clear()
@@ -235,12 +257,21 @@ def main():
         press(blue)
         chosen_colour(hex_name, "0000FF", copy, "entry blue chosen again")
 
+    if qt >= (6, 5):
+        chosen_through_selection(grid, names, hex_name, copy)
+
     # Ctrl+1 ... Ctrl+7 select the seven parts; every swatch and caption of a
-    # part says its key.
+    # part says its key, and the reader says the part chosen.
     for part in [2, 3, 4, 5, 6, 7, 1]:
+        events.clear()
+        before = shown(status)
         key(f"ctrl+{part}")
         name = PARTS[part - 1]
         check(wait_for(lambda: shown(status) == name), f"Ctrl+{part} selects {name}")
+        if qt >= (6, 8) and name != before:
+            check(wait_for(lambda: any(e.type == "object:announcement" and e.any_data == name
+                                       for e in events), 5),
+                  f"Ctrl+{part} announces {name}")
         controls = find_all(window, pyatspi.ROLE_PUSH_BUTTON, name)
         bindings = [c.queryAction().getKeyBinding(0) for c in controls]
         check(len(controls) == (1 if part == 7 else 2) and set(bindings) == {f"Ctrl+{part}"},

@@ -6,7 +6,7 @@ start_server
 start_accessibility_bus
 start_program
 
-/usr/bin/python3 "$(dirname "$0")/screen_reader.py" "$APP_PID" || fail "see the checks above"
+/usr/bin/python3 "$(dirname "$0")/screen_reader.py" "$APP_PID" "$3" || fail "see the checks above"
 "$XCLOSE" "$MAIN_WINDOW"
 expect_exit 0
 echo "PASS: numbers, announced changes, list and grid choices, Ctrl+1 to 7 and About through AT-SPI"

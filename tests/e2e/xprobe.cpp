@@ -3,7 +3,8 @@
 //   xprobe bells         prints "listening", then "bell" for every ring of
 //                        the bell, whoever rang it; runs until killed
 //   xprobe cursor        prints the name of the pointer's current shape
-//                        ("cross", "left_ptr"; empty for the server's own)
+//                        ("cross", "left_ptr"; empty for the server's own),
+//                        or "cross" for an unnamed shape that looks like one
 //   xprobe free          exits 0 when no program holds the pointer or the
 //                        keyboard (it could take both), 1 otherwise
 //   xprobe hold-pointer  grabs the pointer, prints "holding", and keeps it
@@ -40,12 +41,30 @@ int listenToBells(Display *display)
     }
 }
 
+// Whether a shape looks like a cross: its four arms reach out from the hot
+// spot along its row and column, and its corners are clear. Qt 6.4 makes its
+// cross cursor from the X cursor font through Xlib, which names it; Qt 6.8
+// makes the same cross and leaves it unnamed.
+bool looksLikeCross(const XFixesCursorImage &cursor)
+{
+    const int width = cursor.width, height = cursor.height;
+    const auto opaque = [&](int x, int y) {
+        return (cursor.pixels[y * width + x] >> 24) != 0;
+    };
+    if (width < 8 || height < 8)
+        return false;
+    return opaque(2, cursor.yhot) && opaque(width - 4, cursor.yhot) && opaque(cursor.xhot, 2) &&
+           opaque(cursor.xhot, height - 4) && !opaque(2, 2) && !opaque(width - 3, 2) &&
+           !opaque(2, height - 3) && !opaque(width - 3, height - 3);
+}
+
 int printCursor(Display *display)
 {
     XFixesCursorImage *cursor = XFixesGetCursorImage(display);
     if (!cursor)
         return 1;
-    std::puts(cursor->name ? cursor->name : "");
+    const bool named = cursor->name && *cursor->name;
+    std::puts(named ? cursor->name : looksLikeCross(*cursor) ? "cross" : "");
     XFree(cursor);
     return 0;
 }

@@ -10,9 +10,15 @@ scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-(cd "$scratch" && cpack --config "$build/CPackConfig.cmake" -B "$scratch/out" >"$scratch/cpack.log" 2>&1) ||
+# Built under the umask of a Debian 13 login (0002): the package's folders
+# must still be rwxr-xr-x.
+(umask 0002 && cd "$scratch" && cpack --config "$build/CPackConfig.cmake" -B "$scratch/out" >"$scratch/cpack.log" 2>&1) ||
     { cat "$scratch/cpack.log"; fail "cpack"; }
 package=$(ls "$scratch"/out/tintwright_*.deb)
+# The file says which Debian release it was built for: this system's.
+release=$(. /etc/os-release && echo "$VERSION_ID")
+[[ "$(basename "$package")" == tintwright_*~deb${release}_*.deb ]] ||
+    fail "$(basename "$package") does not name Debian $release"
 lintian --fail-on error,warning --no-cfg "$package" >"$scratch/lintian.log" 2>&1 ||
     { cat "$scratch/lintian.log"; fail "lintian found errors or warnings"; }
 dpkg-deb -x "$package" "$scratch/root"
