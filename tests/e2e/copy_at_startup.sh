@@ -8,7 +8,10 @@ start_program
 
 [ -z "$(xdotool search --onlyvisible --name '^ﾊﾞｰｼﾞｮﾝ情報$' 2>/dev/null)" ] || fail "the About dialog shows at start-up"
 expect_equal "$(xprop -id "$MAIN_WINDOW" WM_CLASS | sed 's/^[^=]*= //')" '"tintwright", "Tintwright"' "WM_CLASS"
-xprop -id "$MAIN_WINDOW" _NET_WM_ICON | grep -q 'Icon (32 x 32)' || fail "no 32 x 32 window icon"
+# Read whole before searching: grep -q ending at the first line would cut
+# xprop off while it still prints the icon's pixels, failing the pipe.
+icon=$(xprop -id "$MAIN_WINDOW" _NET_WM_ICON)
+grep -q 'Icon (32 x 32)' <<<"$icon" || fail "no 32 x 32 window icon"
 
 keys ctrl+c
 clipboard >"$WORK/copied"
