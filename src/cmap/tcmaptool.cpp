@@ -363,8 +363,7 @@ void TCMapTool::FormCreate()
     ItemSelect(ui->P_Back);
     QList<NamedColorCombo::Item> items;
     for (const NamedColor &entry : NamedColors())
-        items.append(
-            {QString::fromLatin1(entry.name.data(), qsizetype(entry.name.size())), entry.color});
+        items.append(ColorListDrawItem(entry));
     ui->ColorList->addColorItems(items);
 }
 
@@ -452,6 +451,13 @@ void TCMapTool::showPosition(const SliderGroup &group, const SliderBar *sender)
 TColor TCMapTool::ColorCubeDrawCell(int column, int row, int columnCount)
 {
     return CubeCellColor(column, row, columnCount);
+}
+
+// What a list entry shows, and is named by: a named colour's name beside a
+// swatch of its colour. The list keeps its entries and paints them itself.
+NamedColorCombo::Item TCMapTool::ColorListDrawItem(const NamedColor &entry)
+{
+    return {QString::fromLatin1(entry.name.data(), qsizetype(entry.name.size())), entry.color};
 }
 
 // A pick in the grid or the list: the colour of the chosen cell or entry.

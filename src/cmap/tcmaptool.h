@@ -20,6 +20,8 @@
 // takes their picks.
 
 #include "cmap/tagtext.h"
+#include "controls/namedcolorcombo.h"
+#include "cspace/colortables.h"
 #include "cspace/cspace.h"
 
 #include <QMainWindow>
@@ -93,6 +95,7 @@ private:
     void HSLChange(SliderBar *sender);
     static cSpace::TColor ColorCubeDrawCell(int column, int row, int columnCount);
     void ColorCubeClick(cSpace::TColor picked);
+    static NamedColorCombo::Item ColorListDrawItem(const cSpace::NamedColor &entry);
     void ColorListChange(cSpace::TColor picked);
     void Copy1Click();
     void MakeTypeClick();
