@@ -78,6 +78,30 @@ void PointerPick::keyPressEvent(QKeyEvent *event)
         finish(true);
         break;
     default:
+        nudge(event);
+        break;
+    }
+}
+
+// The arrow keys move the pointer a pixel of the screen at a time, ten with
+// Shift, so that a pick can be aimed, or made, from the keyboard alone.
+void PointerPick::nudge(const QKeyEvent *event)
+{
+    const int step = event->modifiers() & Qt::ShiftModifier ? 10 : 1;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        XServer::movePointer(-step, 0);
+        break;
+    case Qt::Key_Right:
+        XServer::movePointer(step, 0);
+        break;
+    case Qt::Key_Up:
+        XServer::movePointer(0, -step);
+        break;
+    case Qt::Key_Down:
+        XServer::movePointer(0, step);
+        break;
+    default:
         break;
     }
 }

@@ -7,7 +7,8 @@
 // A pick with the pointer on an X11 desktop. While it lasts the program holds
 // the pointer, shown as a cross, and the keyboard: a left click anywhere on
 // the screen picks the pixel under the pointer, Enter picks where the pointer
-// stands, Escape or any other button ends the pick with nothing picked. The
+// stands, the arrow keys move the pointer, Escape or any other button ends
+// the pick with nothing picked. The
 // colour under the pointer is reported as the pointer moves, except over the
 // program's own windows, which then show their own colours again, so that a
 // pick there reads what they hold and not what was previewed in them.
@@ -41,6 +42,7 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    void nudge(const QKeyEvent *event);
     void follow(const QPoint &globalPos);
     void finish(bool pick);
 

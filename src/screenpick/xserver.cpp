@@ -109,3 +109,12 @@ std::optional<cSpace::TColor> XServer::pixelUnderPointer(std::uintptr_t window)
         return std::nullopt;
     return colorOf(xcb_get_setup(server), image.get());
 }
+
+void XServer::movePointer(int dx, int dy)
+{
+    if (xcb_connection_t *server = connection()) {
+        xcb_warp_pointer(server, XCB_NONE, XCB_NONE, 0, 0, 0, 0, std::int16_t(dx),
+                         std::int16_t(dy));
+        xcb_flush(server);
+    }
+}

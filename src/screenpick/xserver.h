@@ -23,4 +23,9 @@ bool pointerIsFree(std::uintptr_t window);
 // where the screen cannot be read so (no X server, a visual without RGB).
 std::optional<cSpace::TColor> pixelUnderPointer(std::uintptr_t window);
 
+// Moves the pointer by a number of the server's pixels, as a hand on the
+// mouse would, so that whoever holds the pointer hears of the move. Nothing
+// where there is no X server.
+void movePointer(int dx, int dy);
+
 } // namespace XServer

@@ -4,7 +4,8 @@
 # menu, makes the pointer a cross; the background being edited shows the
 # colour under the pointer; Escape puts the whole window back to the pixel,
 # HSL bars as the user left them; the window's keys wait. A click on the desktop picks its colour;
-# Enter picks at the pointer, over the program's own grid too; over the page
+# Enter picks at the pointer, which the arrow keys move, over the program's
+# own grid too; over the page
 # preview a pick reads the page's colour, not the preview. A right click
 # cancels. After every pick the pointer and keyboard are free again. When
 # another program holds the pointer, a pick beeps and changes nothing.
@@ -62,10 +63,11 @@ keys i   # its screen pick, by the entry's accelerator
 wait_until pointer_is cross || fail "the context menu started no pick"
 on_desktop
 wait_until swatch_is 3366CC || fail "the preview does not show the desktop's colour"
-over_client 49 202 # grid column 3, row 2: FF0000
+over_client 36 202 # grid column 2, row 2
 wait_until swatch_is C0C0C0 || fail "over its own window the program shows the preview"
+keys shift+Right Right Right # 13 pixels on: column 3, row 2, FF0000
 keys Return
-expect_equal "$(background)" "#FF0000" "background picked with Enter from the grid"
+expect_equal "$(background)" "#FF0000" "background picked with Enter from the grid, aimed by keys"
 expect_released Enter
 
 keys ctrl+shift+p
