@@ -91,6 +91,11 @@ void TestPastedText::colorsNamed_data()
         QStringLiteral("BGCOLOR=\"0a120b340c56\""), "back=#A1B3C5");
     row("legacy leading zeros kept unless all three have one",
         QStringLiteral("BGCOLOR=\"0a12b0340c56\""), "back=#0AB00C");
+    row("character references first",
+        QStringLiteral("<BODY BGCOLOR=\"&#35;FF0000\" TEXT='&#x23;00f' LINK=&#35ff0 ALINK=&num;ABC>"),
+        "back=#FF0000 text=#0000FF link=#FFFF00 clicked=#AABBCC");
+    row("legacy an unknown reference as written", QStringLiteral("BGCOLOR=\"&bogus;\""),
+        "back=#B00000");
     row("legacy only whitespace is black", QStringLiteral("BGCOLOR=\"   \""), "back=#000000");
     row("legacy rgb() is not understood", QStringLiteral("BGCOLOR=\"rgb(255,0,0)\""),
         "back=#002500");

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 using namespace cSpace;
@@ -100,6 +101,76 @@ std::optional<std::vector<Attribute>> readAttributes(std::u16string_view text, s
     }
 }
 
+struct Reference
+{
+    char32_t character;
+    std::size_t length; // after the "&"
+};
+
+// A numeric character reference after an "&": "#" and decimal digits, or
+// "#x" and hex digits, then an optional ";". A number that names no
+// character stands for U+FFFD.
+std::optional<Reference> numericReference(std::u16string_view rest)
+{
+    if (rest.empty() || rest[0] != u'#')
+        return std::nullopt;
+    const bool hex = rest.size() > 1 && AsciiLower(rest[1]) == u'x';
+    const int base = hex ? 16 : 10;
+    const std::size_t first = hex ? 2 : 1;
+    std::size_t end = first;
+    char32_t code = 0;
+    for (; end < rest.size(); ++end) {
+        const int digit = HexDigitValue(rest[end]);
+        if (digit < 0 || digit >= base)
+            break;
+        code = std::min<char32_t>(code * char32_t(base) + char32_t(digit), 0x110000);
+    }
+    if (end == first)
+        return std::nullopt;
+    if (code == 0 || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+        code = 0xFFFD;
+    return Reference{code, end + (end < rest.size() && rest[end] == u';' ? 1 : 0)};
+}
+
+// The named references a colour may hold, which need their ";".
+std::optional<Reference> namedReference(std::u16string_view rest)
+{
+    static constexpr std::pair<std::u16string_view, char16_t> names[] = {
+        {u"num;", u'#'}, {u"amp;", u'&'}, {u"AMP;", u'&'}, {u"quot;", u'"'}, {u"QUOT;", u'"'},
+        {u"apos;", u'\''}, {u"lt;", u'<'}, {u"LT;", u'<'}, {u"gt;", u'>'}, {u"GT;", u'>'}};
+    for (const auto &[name, character] : names)
+        if (rest.substr(0, name.size()) == name)
+            return Reference{character, name.size()};
+    return std::nullopt;
+}
+
+// An attribute's value with its character references replaced, as an HTML
+// parser replaces them before the value is read as a colour: numeric ones
+// and the named ones above. Other names are left as written.
+std::u16string withReferencesReplaced(std::u16string_view value)
+{
+    std::u16string text;
+    for (std::size_t pos = 0; pos < value.size();) {
+        const std::u16string_view rest = value.substr(pos + 1);
+        std::optional<Reference> reference;
+        if (value[pos] == u'&' && !(reference = numericReference(rest)))
+            reference = namedReference(rest);
+        if (!reference) {
+            text += value[pos++];
+            continue;
+        }
+        const char32_t code = reference->character;
+        if (code > 0xFFFF) {
+            text += char16_t(0xD800 + ((code - 0x10000) >> 10));
+            text += char16_t(0xDC00 + ((code - 0x10000) & 0x3FF));
+        } else {
+            text += char16_t(code);
+        }
+        pos += 1 + reference->length;
+    }
+    return text;
+}
+
 // The colours a tag's attributes give, by the table above; an attribute whose
 // value browsers ignore (empty, "transparent") gives none.
 std::optional<PartColors> colorsOf(std::u16string_view tag,
@@ -113,7 +184,7 @@ std::optional<PartColors> colorsOf(std::u16string_view tag,
         for (const Attribute &attribute : attributes) {
             if (attribute.name != known.attribute)
                 continue;
-            if (const auto color = ReadLegacyColor(attribute.value)) {
+            if (const auto color = ReadLegacyColor(withReferencesReplaced(attribute.value))) {
                 colors[std::size_t(known.part)] = color;
                 any = true;
             }
