@@ -13,8 +13,36 @@ WM_PID=
 
 fail() {
     echo "FAIL: $*" >&2
+    report_state >&2 || true
     exit 1
 }
+
+# What a failing test saw, for its log: whether the program still runs, the
+# last lines it and the window manager printed, and the named windows.
+report_state() {
+    if [ -n "$APP_PID" ]; then
+        if kill -0 "$APP_PID" 2>/dev/null; then
+            echo "the program (PID $APP_PID) is running"
+        else
+            echo "the program (PID $APP_PID) has ended"
+        fi
+    fi
+    local log
+    for log in program wm; do
+        [ -s "$WORK/$log.log" ] || continue
+        echo "--- $log.log ends:"
+        tail -n 15 "$WORK/$log.log"
+    done
+    if [ -n "${DISPLAY:-}" ]; then
+        echo "--- named windows on $DISPLAY:"
+        xwininfo -root -tree 2>/dev/null | grep '^ *0x[0-9a-f]* "' | head -n 20
+    fi
+}
+
+# How long a wait for the program or a server may last before it counts as
+# failed. Generous: a loaded machine may be slow, and a passing test never
+# waits that long.
+PATIENCE=20
 
 cleanup() {
     stop_accessibility_bus # the program first, then the buses, if any were started
@@ -35,7 +63,8 @@ start_server() {
         3>"$WORK/display" >"$WORK/xvfb.log" 2>&1 &
     SERVER_PID=$!
     local number=
-    for _ in $(seq 400); do
+    local deadline=$((SECONDS + PATIENCE))
+    while [ "$SECONDS" -lt "$deadline" ]; do
         number=$(sed -n '/^[0-9][0-9]*$/p' "$WORK/display")
         [ -n "$number" ] && break
         kill -0 "$SERVER_PID" 2>/dev/null || break
@@ -50,7 +79,8 @@ start_server() {
 start_window_manager() {
     "$@" >"$WORK/wm.log" 2>&1 &
     WM_PID=$!
-    for _ in $(seq 200); do
+    local deadline=$((SECONDS + PATIENCE))
+    while [ "$SECONDS" -lt "$deadline" ]; do
         xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
         kill -0 "$WM_PID" 2>/dev/null || break
         sleep 0.025
@@ -61,7 +91,8 @@ start_window_manager() {
 # The margins a window manager's frame adds to a window: LEFT RIGHT TOP BOTTOM.
 frame_extents() {
     local extents=
-    for _ in $(seq 200); do
+    local deadline=$((SECONDS + PATIENCE))
+    while [ "$SECONDS" -lt "$deadline" ]; do
         extents=$(xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.* = //p')
         [ -n "$extents" ] && break
         sleep 0.025
@@ -80,9 +111,10 @@ frame_origin() {
     echo "$((x - left)),$((y - top))"
 }
 
-# Polls until a command succeeds; false after about five seconds.
+# Polls until a command succeeds; false once PATIENCE seconds have passed.
 wait_until() {
-    for _ in $(seq 200); do
+    local deadline=$((SECONDS + PATIENCE))
+    while [ "$SECONDS" -lt "$deadline" ]; do
         "$@" && return 0
         sleep 0.025
     done
@@ -92,11 +124,15 @@ wait_until() {
 # Polls for a visible window whose name matches a regular expression.
 wait_window() {
     local pattern=$1 window=
-    for _ in $(seq 200); do
+    local deadline=$((SECONDS + PATIENCE))
+    while [ "$SECONDS" -lt "$deadline" ]; do
         window=$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -n 1) || true
         if [ -n "$window" ]; then
             echo "$window"
             return 0
+        fi
+        if [ -n "$APP_PID" ] && ! kill -0 "$APP_PID" 2>/dev/null; then
+            break # the program ended: no window will come
         fi
         sleep 0.025
     done
@@ -105,7 +141,8 @@ wait_window() {
 
 wait_window_gone() {
     local window=$1
-    for _ in $(seq 200); do
+    local deadline=$((SECONDS + PATIENCE))
+    while [ "$SECONDS" -lt "$deadline" ]; do
         xdotool search --onlyvisible --name '.' 2>/dev/null | grep -qx "$window" || return 0
         sleep 0.025
     done
@@ -155,7 +192,8 @@ pixel_at() {
 # Waits for the program to end and checks its exit code.
 expect_exit() {
     local expected=$1 code=0
-    for _ in $(seq 200); do
+    local deadline=$((SECONDS + PATIENCE))
+    while [ "$SECONDS" -lt "$deadline" ]; do
         kill -0 "$APP_PID" 2>/dev/null || break
         sleep 0.025
     done
