@@ -26,6 +26,8 @@ wait_until iconic "$MAIN_WINDOW" || fail "the main window stayed up without its 
 wmctrl -i -a "$MAIN_WINDOW"
 wait_until shown "$MAIN_WINDOW" || fail "the main window was not restored"
 wait_until shown "$about" || fail "the About dialog was not restored with the main window"
+focused() { [ "$(xdotool getwindowfocus)" == "$1" ]; }
+wait_until focused "$about" || fail "the restored About dialog did not get the keyboard focus"
 keys Return
 wait_window_gone "$about"
 keys ctrl+c
