@@ -6,27 +6,33 @@
 # goes to the part being edited, whose hex readout then looks as a grid pick
 # of that colour makes it look; Ctrl+Shift+C copies the scheme as CSS, which
 # Ctrl+V takes back; a text that names no colour only rings the bell.
-#   paste_colors.sh BINARY XCLOSE XSILENTOWNER XBELLWATCH
+#   paste_colors.sh BINARY XCLOSE XSILENTOWNER XPROBE
 source "$(dirname "$0")/lib.sh" "$1" "$2"
 silent_owner=$3
-bell_watch=$4
+probe=$4
 start_server
 
 helpers=()
 trap 'for pid in "${helpers[@]}"; do kill "$pid" 2>/dev/null || true; done; cleanup' EXIT
-"$bell_watch" >"$WORK/bells" 2>&1 &
+"$probe" bells >"$WORK/bells" 2>&1 &
 helpers+=($!)
-wait_until grep -q watching "$WORK/bells" || fail "the bell watcher did not start"
+wait_until grep -q listening "$WORK/bells" || fail "the bell watcher did not start"
 bells() { grep -c '^bell$' "$WORK/bells" || true; }
 bells_are() { [ "$(bells)" = "$1" ]; }
 pixel_is() { [ "$(pixel_at "$1" "$2")" = "$3" ]; }
 
-# Text on the clipboard, held by xclip until a program has read it.
+# Text on the clipboard, held by xclip until a program has read it. xclip
+# says it waits before its claim has reached the server, so the test waits
+# for the server to name a new owner.
+clipboard_owner() { "$probe" owner CLIPBOARD; }
 offer() {
+    local before
+    before=$(clipboard_owner)
     printf '%s' "$1" | xclip -quiet -loops 1 -selection clipboard -i >"$WORK/offer.log" 2>&1 &
     OFFER_PID=$!
     helpers+=("$OFFER_PID")
-    wait_until grep -q Waiting "$WORK/offer.log" || fail "xclip did not take the clipboard"
+    offer_owns() { local now; now=$(clipboard_owner) && [ "$now" != 0x0 ] && [ "$now" != "$before" ]; }
+    wait_until offer_owns || fail "xclip did not take the clipboard"
 }
 offer_read() { ! kill -0 "$OFFER_PID" 2>/dev/null; }
 readout() { # the hex readout "COLOR = #RRGGBB" as the screen shows it

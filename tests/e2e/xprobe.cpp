@@ -9,6 +9,9 @@
 //                        keyboard (it could take both), 1 otherwise
 //   xprobe hold-pointer  grabs the pointer, prints "holding", and keeps it
 //                        until killed
+//   xprobe owner NAME    prints the window that owns the selection NAME
+//                        (CLIPBOARD, PRIMARY ...), or 0x0 when none does;
+//                        asks the server only, never the owner
 
 #include <X11/XKBlib.h>
 #include <X11/Xlib.h>
@@ -95,12 +98,23 @@ int holdPointer(Display *display)
         pause();
 }
 
+int printOwner(Display *display, const char *selection)
+{
+    const Window owner = XGetSelectionOwner(display, XInternAtom(display, selection, False));
+    std::printf("0x%lx\n", owner);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
     Display *display = XOpenDisplay(nullptr);
-    if (!display || argc != 2)
+    if (!display || argc < 2)
+        return 2;
+    if (std::strcmp(argv[1], "owner") == 0 && argc == 3)
+        return printOwner(display, argv[2]);
+    if (argc != 2)
         return 2;
     if (std::strcmp(argv[1], "bells") == 0)
         return listenToBells(display);
