@@ -10,6 +10,8 @@ fi
 source "$(dirname "$0")/lib.sh" "$1" "$2"
 silent_owner=$3
 now() { date +%s%N; }
+# A silent manager holds Qt up for 5 s; half that, under any load, is at once.
+at_once=2500 # ms
 body='<BODY BGCOLOR="#C0C0C0" TEXT="#FFFFFF" LINK="#CC00CC" VLINK="#88CC88" ALINK="#AAAA99">'
 start_server
 
@@ -27,7 +29,7 @@ started=$(now)
 "$XCLOSE" "$MAIN_WINDOW"
 expect_exit 0
 took=$((($(now) - started) / 1000000))
-[ "$took" -lt 1000 ] || fail "closing took $took ms with a clipboard manager"
+[ "$took" -lt "$at_once" ] || fail "closing took $took ms with a clipboard manager"
 expect_equal "$(timeout 5 xclip -o -selection clipboard)" "$body" "clipboard after the program ended"
 kill "$manager"
 wait "$manager" 2>/dev/null || true
@@ -42,7 +44,7 @@ started=$(now)
 "$XCLOSE" "$MAIN_WINDOW"
 wait_window_gone "$MAIN_WINDOW"
 gone=$((($(now) - started) / 1000000))
-[ "$gone" -lt 1000 ] || fail "the window stayed $gone ms after closing"
+[ "$gone" -lt "$at_once" ] || fail "the window stayed $gone ms after closing"
 expect_exit 0 # after Qt's own wait for the manager
 kill "$owner"
 echo "PASS: text kept by the manager, closed in $took ms; with a silent manager the window went in $gone ms"
