@@ -49,10 +49,15 @@ wait_until grep -q owning "$WORK/owner.log" || fail "the silent owner did not st
 start_program
 sleep 0.3
 ! grep -q request "$WORK/owner.log" || fail "the clipboard was read at start-up"
+milliseconds() { echo $(($(date +%s%N) / 1000000)); }
+pasted=$(milliseconds)
 keys ctrl+v
 keys Home # the red slider has the focus: the background's red goes to 0
 wait_until pixel_is 19 17 00C0C0 || fail "the window did not answer while the paste waited"
-expect_equal "$(bells)" 0 "bells before the silent owner's time was up"
+# The owner has 2 s; a machine too slow to look within 1.5 s cannot tell.
+if [ $(($(milliseconds) - pasted)) -lt 1500 ]; then
+    expect_equal "$(bells)" 0 "bells before the silent owner's time was up"
+fi
 wait_until bells_are 1 || fail "no bell once the silent owner's time was up"
 expect_equal "$(grep -c request "$WORK/owner.log")" 1 "requests to the silent owner"
 expect_equal "$(pixel_at 19 17)" 00C0C0 "background after the paste that got no answer"
