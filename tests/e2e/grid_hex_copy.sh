@@ -10,7 +10,7 @@ click_at 19 17    # the background swatch
 click_at 49 202   # grid column 3, row 2: FF0000
 click_at 400 252  # tag type "１６進形式(#xxxxxx)"
 click_at 284 305  # the copy button
-expect_equal "$(clipboard)" "#FF0000" "clipboard after the copy button"
+expect_soon "#FF0000" "clipboard after the copy button" clipboard
 
 "$XCLOSE" "$MAIN_WINDOW"
 expect_exit 0

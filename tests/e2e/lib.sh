@@ -177,6 +177,11 @@ clipboard() {
     xclip -o -selection clipboard
 }
 
+# The clipboard's first five characters: "<BODY" after the body tag's copy.
+clipboard_start() {
+    clipboard | cut -c1-5
+}
+
 # The colours of points of the client area as RRGGBB, one a line, from one
 # screenshot: pixel_at X Y [X Y ...].
 pixel_at() {
@@ -205,6 +210,23 @@ expect_exit() {
 
 expect_equal() {
     [ "$1" == "$2" ] || fail "$3: got '$1', expected '$2'"
+}
+
+# What the window shows or copies after an input: the program may still be
+# at work, so the command is asked again until its output is the expected
+# one, for up to PATIENCE seconds.
+#   expect_soon EXPECTED DESCRIPTION COMMAND [ARGUMENTS...]
+expect_soon() {
+    local expected=$1 what=$2 got=
+    shift 2
+    local deadline=$((SECONDS + PATIENCE))
+    while :; do
+        got=$("$@" 2>/dev/null) || true
+        [ "$got" == "$expected" ] && return 0
+        [ "$SECONDS" -lt "$deadline" ] || break
+        sleep 0.05
+    done
+    fail "$what: got '$got', expected '$expected'"
 }
 
 # A private session bus, with no services to start on demand, so nothing runs
