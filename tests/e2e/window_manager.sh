@@ -9,14 +9,13 @@ start_server
 start_window_manager openbox
 start_program
 
-expect_equal "$(frame_origin "$MAIN_WINDOW")" "347,127" "main window frame"
+expect_soon "347,127" "main window frame" frame_origin "$MAIN_WINDOW"
 
 keys alt+h a
 about=$(wait_window '^ﾊﾞｰｼﾞｮﾝ情報$')
 read -r left right top bottom <<<"$(frame_extents "$about")"
-expect_equal "$(frame_origin "$about")" \
-    "$(((1280 - (264 + left + right)) / 2)),$(((1024 - (165 + top + bottom)) / 2))" \
-    "About dialog's outer frame centred"
+expect_soon "$(((1280 - (264 + left + right)) / 2)),$(((1024 - (165 + top + bottom)) / 2))" \
+    "About dialog's outer frame centred" frame_origin "$about"
 
 iconic() { xprop -id "$1" WM_STATE | grep -q 'window state: Iconic'; }
 shown() { xprop -id "$1" WM_STATE | grep -q 'window state: Normal'; }
@@ -37,7 +36,7 @@ wmctrl -i -r "$MAIN_WINDOW" -b add,fullscreen
 sleep 0.5 # the window manager obeys, then the program undoes it
 not_full_screen() { ! xprop -id "$MAIN_WINDOW" _NET_WM_STATE | grep -q FULLSCREEN; }
 wait_until not_full_screen || fail "the window stayed full screen"
-expect_equal "$(frame_origin "$MAIN_WINDOW")" "347,127" "frame after the full-screen request"
+expect_soon "347,127" "frame after the full-screen request" frame_origin "$MAIN_WINDOW"
 expect_equal "$(xdotool getwindowgeometry --shell "$MAIN_WINDOW" | sed -n 's/^WIDTH=//p')" "518" \
     "width after the full-screen request"
 
