@@ -49,15 +49,21 @@ wait_until grep -q owning "$WORK/owner.log" || fail "the silent owner did not st
 start_program
 sleep 0.3
 ! grep -q request "$WORK/owner.log" || fail "the clipboard was read at start-up"
-milliseconds() { echo $(($(date +%s%N) / 1000000)); }
-pasted=$(milliseconds)
 keys ctrl+v
 keys Home # the red slider has the focus: the background's red goes to 0
-wait_until pixel_is 19 17 00C0C0 || fail "the window did not answer while the paste waited"
-# The owner has 2 s; a machine too slow to look within 1.5 s cannot tell.
-if [ $(($(milliseconds) - pasted)) -lt 1500 ]; then
-    expect_equal "$(bells)" 0 "bells before the silent owner's time was up"
-fi
+# Which comes first: Home on the screen, or the bell at the end of the
+# owner's 2 s. The screen is looked at first, then the bell counted.
+first=
+answered_or_rang() {
+    if pixel_is 19 17 00C0C0 && bells_are 0; then
+        first=window
+    elif ! bells_are 0; then
+        first=bell
+    fi
+    [ -n "$first" ]
+}
+wait_until answered_or_rang || fail "neither Home nor a bell after the paste"
+expect_equal "$first" window "what came first after the paste that waits"
 wait_until bells_are 1 || fail "no bell once the silent owner's time was up"
 expect_equal "$(grep -c request "$WORK/owner.log")" 1 "requests to the silent owner"
 expect_equal "$(pixel_at 19 17)" 00C0C0 "background after the paste that got no answer"
@@ -80,8 +86,10 @@ wait_until offer_read || fail "the colour was not read"
 wait_until pixel_is 19 77 FF9933 || fail "visited link after pasting ff9933"
 readout pasted
 click_at 10 180 # the grid's white, first
+wait_until pixel_is 19 77 FFFFFF || fail "visited link after picking white"
 readout other
 click_at 10 191 # the grid's FF9933
+wait_until pixel_is 19 77 FF9933 || fail "visited link after picking FF9933"
 readout picked
 same_pixels "$WORK/pasted.png" "$WORK/picked.png" || fail "the readout after the paste is not as after a pick"
 ! same_pixels "$WORK/pasted.png" "$WORK/other.png" || fail "the readout shows no colour"
