@@ -3,14 +3,15 @@
 # closing the program is quick; a clipboard manager that never answers
 # (Qt then waits up to 5 s before the process ends) is never seen by the
 # user: the window is gone at once.
-#   clipboard_manager.sh BINARY XCLOSE XSILENTOWNER
+#   clipboard_manager.sh BINARY XCLOSE XSILENTOWNER XPROBE
 if [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ]; then
     exec dbus-run-session -- bash "$0" "$@"
 fi
 source "$(dirname "$0")/lib.sh" "$1" "$2"
 silent_owner=$3
+probe=$4
 now() { date +%s%N; }
-# A silent manager holds Qt up for 5 s; half that, under any load, is at once.
+# A silent manager holds Qt up for 5 s; under half that counts as at once.
 at_once=2500 # ms
 body='<BODY BGCOLOR="#C0C0C0" TEXT="#FFFFFF" LINK="#CC00CC" VLINK="#88CC88" ALINK="#AAAA99">'
 start_server
@@ -18,11 +19,8 @@ start_server
 # A working manager: xfsettingsd implements the clipboard save protocol.
 xfsettingsd --no-daemon --sm-client-disable >"$WORK/xfsettingsd.log" 2>&1 &
 manager=$!
-for _ in $(seq 100); do
-    xprop -root _XSETTINGS_SETTINGS >/dev/null 2>&1 && break # xfsettingsd is up
-    sleep 0.05
-done
-sleep 0.3
+manager_up() { [ "$("$probe" owner CLIPBOARD_MANAGER)" != 0x0 ]; }
+wait_until manager_up || fail "xfsettingsd did not become the clipboard manager"
 start_program
 keys ctrl+c
 started=$(now)
@@ -37,7 +35,7 @@ wait "$manager" 2>/dev/null || true
 # A manager that never answers.
 "$silent_owner" CLIPBOARD_MANAGER >"$WORK/owner.log" &
 owner=$!
-for _ in $(seq 100); do grep -q owning "$WORK/owner.log" && break; sleep 0.05; done
+wait_until grep -q owning "$WORK/owner.log" || fail "the silent manager did not start"
 start_program
 keys ctrl+c
 started=$(now)

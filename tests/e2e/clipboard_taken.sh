@@ -14,8 +14,7 @@ start_program
 # The other program presses Ctrl+C in the window and takes the clipboard.
 "$silent_owner" CLIPBOARD "$MAIN_WINDOW" >"$WORK/owner.log" &
 owner=$!
-for _ in $(seq 100); do grep -q 'took it' "$WORK/owner.log" && break; sleep 0.05; done
-grep -q 'took it' "$WORK/owner.log" || fail "the other program did not take the clipboard"
+wait_until grep -q 'took it' "$WORK/owner.log" || fail "the other program did not take the clipboard"
 box=$(wait_window '^Tintwright$')
 if grep -q request "$WORK/owner.log"; then
     fail "the copy asked the other program for the clipboard's contents"
