@@ -69,6 +69,7 @@ int printCursor(Display *display)
     const bool named = cursor->name && *cursor->name;
     std::puts(named ? cursor->name : looksLikeCross(*cursor) ? "cross" : "");
     XFree(cursor);
+    XCloseDisplay(display);
     return 0;
 }
 
@@ -102,6 +103,7 @@ int printOwner(Display *display, const char *selection)
 {
     const Window owner = XGetSelectionOwner(display, XInternAtom(display, selection, False));
     std::printf("0x%lx\n", owner);
+    XCloseDisplay(display);
     return 0;
 }
 
