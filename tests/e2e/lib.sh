@@ -21,10 +21,10 @@ fail() {
 # last lines it and the window manager printed, and the named windows.
 report_state() {
     if [ -n "$APP_PID" ]; then
-        if kill -0 "$APP_PID" 2>/dev/null; then
-            echo "the program (PID $APP_PID) is running"
-        else
+        if program_ended; then
             echo "the program (PID $APP_PID) has ended"
+        else
+            echo "the program (PID $APP_PID) is running"
         fi
     fi
     local log
@@ -43,6 +43,19 @@ report_state() {
 # failed. Generous: a loaded machine may be slow, and a passing test never
 # waits that long.
 PATIENCE=20
+
+# Polls until a command succeeds; false once PATIENCE seconds have passed.
+# Every wait below is one of these, with a condition of its own.
+wait_until() {
+    local deadline=$((SECONDS + PATIENCE))
+    while [ "$SECONDS" -lt "$deadline" ]; do
+        "$@" && return 0
+        sleep 0.025
+    done
+    return 1
+}
+
+program_ended() { ! kill -0 "$APP_PID" 2>/dev/null; }
 
 cleanup() {
     stop_accessibility_bus # the program first, then the buses, if any were started
@@ -63,14 +76,12 @@ start_server() {
         3>"$WORK/display" >"$WORK/xvfb.log" 2>&1 &
     SERVER_PID=$!
     local number=
-    local deadline=$((SECONDS + PATIENCE))
-    while [ "$SECONDS" -lt "$deadline" ]; do
+    server_answered() {
         number=$(sed -n '/^[0-9][0-9]*$/p' "$WORK/display")
-        [ -n "$number" ] && break
-        kill -0 "$SERVER_PID" 2>/dev/null || break
-        sleep 0.025
-    done
-    [ -n "$number" ] || fail "no X server could be started: $(cat "$WORK/xvfb.log")"
+        [ -n "$number" ] || ! kill -0 "$SERVER_PID" 2>/dev/null
+    }
+    wait_until server_answered && [ -n "$number" ] ||
+        fail "no X server could be started: $(cat "$WORK/xvfb.log")"
     export DISPLAY=":$number"
 }
 
@@ -79,56 +90,38 @@ start_server() {
 start_window_manager() {
     "$@" >"$WORK/wm.log" 2>&1 &
     WM_PID=$!
-    local deadline=$((SECONDS + PATIENCE))
-    while [ "$SECONDS" -lt "$deadline" ]; do
-        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-        kill -0 "$WM_PID" 2>/dev/null || break
-        sleep 0.025
-    done
-    kill -0 "$WM_PID" 2>/dev/null && [ "$SECONDS" -lt "$deadline" ] ||
+    manager_announced() {
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' ||
+            ! kill -0 "$WM_PID" 2>/dev/null
+    }
+    wait_until manager_announced && kill -0 "$WM_PID" 2>/dev/null ||
         fail "the window manager $1 did not start"
     # openbox announces itself before its event loop runs, and what reaches
     # it until then waits there for the next event: a window mapped in that
     # moment stayed unmanaged and unseen (3 of 200 starts under load). So
     # the desktops are counted one up and back, each step asked again until
     # the manager has carried it out.
-    local desktops
-    desktops=$(wait_output xdotool get_num_desktops) || fail "the window manager $1 counts no desktops"
-    desktops_become $((desktops + 1)) && desktops_become "$desktops" ||
+    local desktops=
+    desktops_counted() { desktops=$(xdotool get_num_desktops 2>/dev/null) && [ -n "$desktops" ]; }
+    wait_until desktops_counted || fail "the window manager $1 counts no desktops"
+    wait_until desktops_become $((desktops + 1)) && wait_until desktops_become "$desktops" ||
         fail "the window manager $1 does not answer"
 }
 
-# Prints a command's output once it succeeds with some; false after PATIENCE.
-wait_output() {
-    local output deadline=$((SECONDS + PATIENCE))
-    while [ "$SECONDS" -lt "$deadline" ]; do
-        output=$("$@" 2>/dev/null) && [ -n "$output" ] && echo "$output" && return 0
-        sleep 0.025
-    done
-    return 1
-}
-
-# Asks the window manager for a number of desktops until it has that many.
+# Asks the window manager for a number of desktops; true once it has that many.
 desktops_become() {
-    local deadline=$((SECONDS + PATIENCE))
-    while [ "$SECONDS" -lt "$deadline" ]; do
-        xdotool set_num_desktops "$1" 2>/dev/null
-        [ "$(xdotool get_num_desktops 2>/dev/null)" == "$1" ] && return 0
-        sleep 0.025
-    done
-    return 1
+    xdotool set_num_desktops "$1" 2>/dev/null
+    [ "$(xdotool get_num_desktops 2>/dev/null)" == "$1" ]
 }
 
 # The margins a window manager's frame adds to a window: LEFT RIGHT TOP BOTTOM.
 frame_extents() {
     local extents=
-    local deadline=$((SECONDS + PATIENCE))
-    while [ "$SECONDS" -lt "$deadline" ]; do
-        extents=$(xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.* = //p')
-        [ -n "$extents" ] && break
-        sleep 0.025
-    done
-    [ -n "$extents" ] || fail "window $1 has no frame"
+    frame_known() {
+        extents=$(xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.* = //p') &&
+            [ -n "$extents" ]
+    }
+    wait_until frame_known "$1" || fail "window $1 has no frame"
     echo "${extents//,/}"
 }
 
@@ -142,42 +135,21 @@ frame_origin() {
     echo "$((x - left)),$((y - top))"
 }
 
-# Polls until a command succeeds; false once PATIENCE seconds have passed.
-wait_until() {
-    local deadline=$((SECONDS + PATIENCE))
-    while [ "$SECONDS" -lt "$deadline" ]; do
-        "$@" && return 0
-        sleep 0.025
-    done
-    return 1
-}
-
 # Polls for a visible window whose name matches a regular expression.
 wait_window() {
     local pattern=$1 window=
-    local deadline=$((SECONDS + PATIENCE))
-    while [ "$SECONDS" -lt "$deadline" ]; do
+    # Also ends the wait when the program has ended: no window will come.
+    window_found() {
         window=$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -n 1) || true
-        if [ -n "$window" ]; then
-            echo "$window"
-            return 0
-        fi
-        if [ -n "$APP_PID" ] && ! kill -0 "$APP_PID" 2>/dev/null; then
-            break # the program ended: no window will come
-        fi
-        sleep 0.025
-    done
-    fail "no window named $pattern appeared"
+        [ -n "$window" ] || { [ -n "$APP_PID" ] && program_ended; }
+    }
+    wait_until window_found && [ -n "$window" ] || fail "no window named $pattern appeared"
+    echo "$window"
 }
 
+window_gone() { ! xdotool search --onlyvisible --name '.' 2>/dev/null | grep -qx "$1"; }
 wait_window_gone() {
-    local window=$1
-    local deadline=$((SECONDS + PATIENCE))
-    while [ "$SECONDS" -lt "$deadline" ]; do
-        xdotool search --onlyvisible --name '.' 2>/dev/null | grep -qx "$window" || return 0
-        sleep 0.025
-    done
-    fail "window $window did not close"
+    wait_until window_gone "$1" || fail "window $1 did not close"
 }
 
 MAIN_WINDOW=
@@ -228,12 +200,7 @@ pixel_at() {
 # Waits for the program to end and checks its exit code.
 expect_exit() {
     local expected=$1 code=0
-    local deadline=$((SECONDS + PATIENCE))
-    while [ "$SECONDS" -lt "$deadline" ]; do
-        kill -0 "$APP_PID" 2>/dev/null || break
-        sleep 0.025
-    done
-    kill -0 "$APP_PID" 2>/dev/null && fail "the program did not end"
+    wait_until program_ended || fail "the program did not end"
     wait "$APP_PID" || code=$?
     APP_PID=
     [ "$code" -eq "$expected" ] || fail "exit code $code, expected $expected"
@@ -250,14 +217,8 @@ expect_equal() {
 expect_soon() {
     local expected=$1 what=$2 got=
     shift 2
-    local deadline=$((SECONDS + PATIENCE))
-    while :; do
-        got=$("$@" 2>/dev/null) || true
-        [ "$got" == "$expected" ] && return 0
-        [ "$SECONDS" -lt "$deadline" ] || break
-        sleep 0.05
-    done
-    fail "$what: got '$got', expected '$expected'"
+    output_is_expected() { got=$("$@" 2>/dev/null) || true; [ "$got" == "$expected" ]; }
+    wait_until output_is_expected "$@" || fail "$what: got '$got', expected '$expected'"
 }
 
 # A private session bus, with no services to start on demand, so nothing runs
